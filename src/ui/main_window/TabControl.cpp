@@ -1,0 +1,73 @@
+#include "ui/main_window/TabControl.h"
+
+#include "automation/AutomationError.h"
+
+#include <QPainter>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
+
+namespace addrell {
+
+TabControl::TabControl(const QStringList& captions, QWidget* parent)
+    : QWidget(parent), m_tabBar(new QTabBar(this))
+{
+    for (const QString& caption : captions) {
+        m_tabBar->addTab(caption);
+        auto* page = new QWidget(this);
+        page->setObjectName(QStringLiteral("page%1").arg(m_pages.size()));
+        m_pages.push_back(page);
+    }
+    m_tabBar->setExpanding(true);
+    m_tabBar->setDrawBase(false);
+    setFocusProxy(m_tabBar);
+    connect(m_tabBar, &QTabBar::currentChanged, this, &TabControl::showPage);
+    showPage(m_tabBar->currentIndex());
+}
+
+QWidget* TabControl::page(int index) const
+{
+    return m_pages.at(static_cast<std::size_t>(index));
+}
+
+int TabControl::currentPage() const
+{
+    return m_tabBar->currentIndex();
+}
+
+void TabControl::setCurrentPage(int index)
+{
+    if (index < 0 || index >= count()) {
+        throw AutomationError::runtime(RuntimeError::InvalidPropertyValue);
+    }
+    m_tabBar->setCurrentIndex(index);
+}
+
+void TabControl::showPage(int index)
+{
+    for (int i = 0; i < count(); ++i) {
+        page(i)->setVisible(i == index);
+    }
+    // The strip stays above the pages so its tabs keep taking the clicks.
+    m_tabBar->raise();
+}
+
+void TabControl::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_tabBar->setGeometry(0, 0, width(), kTabStripHeight);
+    for (QWidget* page : m_pages) {
+        page->setGeometry(rect());
+    }
+}
+
+void TabControl::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    QStyleOptionTabWidgetFrame option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(0, kTabStripHeight - 1, 0, 0);
+    option.tabBarSize = m_tabBar->size();
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+}
+
+} // namespace addrell

@@ -1,0 +1,173 @@
+#include "ui/main_window/frmEnvelope.h"
+
+#include "automation/AutomationError.h"
+#include "automation/Dialogs.h"
+#include "ui/main_window/LayoutTable.h"
+#include "ui/main_window/TabControl.h"
+#include "util/AddBackSlash.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+
+#include <cstdint>
+
+namespace addrell {
+
+namespace {
+
+QRect pixels(const TwipRect& twips)
+{
+    return {LayoutTable::toPixels(twips.left), LayoutTable::toPixels(twips.top),
+            LayoutTable::toPixels(twips.width), LayoutTable::toPixels(twips.height)};
+}
+
+// The window is built before its controls: they take its font and colours.
+QWidget* prepareWindow(QWidget* window)
+{
+    // The design's Windows fonts, mapped to the metric-compatible ones Linux has.
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+
+    window->setObjectName(QStringLiteral("frmEnvelope"));
+    window->setWindowTitle(LayoutTable::windowTitle());
+    const FontSpec fontSpec = LayoutTable::windowFont();
+    QFont font(fontSpec.family);
+    font.setPointSizeF(fontSpec.points);
+    window->setFont(font);
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(LayoutTable::windowBackground()));
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+    const QRect client = pixels(LayoutTable::clientArea());
+    window->setGeometry(client);
+    window->setFixedSize(client.size());
+    return window;
+}
+
+} // namespace
+
+frmEnvelope::frmEnvelope(const QString& applicationFolder, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), m_dialogs(dialogs), m_controls(ControlSet::build(prepareWindow(this))),
+      m_applicationFolder(applicationFolder),
+      m_returnAddressView(m_controls, [this] { cboAddress_Click(); }),
+      m_returnAddressController(m_returnAddress, m_fileChannel, m_returnAddressView, dialogs)
+{
+    connectEvents();
+    Form_Load();
+}
+
+frmEnvelope::~frmEnvelope()
+{
+    Form_Unload();
+}
+
+void frmEnvelope::connectEvents()
+{
+    connect(control<QPushButton>(QStringLiteral("cmdExit")), &QPushButton::clicked, this,
+            &frmEnvelope::cmdExit_Click);
+    connect(control<QPushButton>(QStringLiteral("cmdAddFile")), &QPushButton::clicked, this,
+            &frmEnvelope::cmdAddFile_Click);
+    // A user's choice only; code that sets the index runs the handler itself.
+    connect(control<QComboBox>(QStringLiteral("cboAddress")), &QComboBox::activated, this,
+            &frmEnvelope::cboAddress_Click);
+}
+
+bool frmEnvelope::OpenFile(const QString& sFileName)
+{
+    return m_returnAddressController.OpenFile(sFileName);
+}
+
+void frmEnvelope::FillCombo()
+{
+    m_returnAddressController.FillCombo();
+}
+
+void frmEnvelope::Form_Load()
+{
+    dispatch([this] { control<TabControl>(QStringLiteral("SSTab1"))->setCurrentPage(0); });
+    m_varCurRow = Variant(std::int16_t{1});
+    m_blnNoContacts = true;
+    m_blnNoWord = true;
+    m_strAppPath = m_applicationFolder;
+    AddBackSlash(m_strAppPath, QLatin1Char('/'));
+    m_returnAddress.strReturnFile = m_strAppPath + QStringLiteral("ReturnAddress.txt");
+
+    dispatch([this] {
+        if (OpenFile(m_returnAddress.strReturnFile)) {
+            FillCombo();
+            // With fewer than two items, select the only one, or none.
+            const int items = control<QComboBox>(QStringLiteral("cboAddress"))->count();
+            if (items > 0) {
+                m_returnAddressView.setAddressListIndex(items > 1 ? 1 : 0);
+            }
+            control<QLabel>(QStringLiteral("lblPath"))->setText(m_returnAddress.strReturnFile);
+        } else {
+            MessageBoxRequest request;
+            request.text = QStringLiteral("No Return Address File Opened");
+            request.icon = MessageIcon::Information;
+            request.title = QStringLiteral("Return Address Error");
+            m_dialogs.messageBox(request);
+        }
+    });
+
+    control<QLabel>(QStringLiteral("lblstatus(1)"))->setText(QStringLiteral("No Contacts Opened"));
+    control<QPushButton>(QStringLiteral("cmdExit"))->setFocus();
+}
+
+void frmEnvelope::Form_Unload()
+{
+    if (m_unloaded) {
+        return;
+    }
+    m_unloaded = true;
+    // Word is only ever started by printing; until then there is nothing to tell it.
+    if (m_blnNoWord) {
+        return;
+    }
+}
+
+void frmEnvelope::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmEnvelope::cmdExit_Click()
+{
+    close();
+}
+
+void frmEnvelope::cboAddress_Click()
+{
+    dispatch([this] { m_returnAddressController.cboAddress_Click(); });
+}
+
+void frmEnvelope::cmdAddFile_Click()
+{
+    dispatch([this] { m_returnAddressController.cmdAddFile_Click(); });
+}
+
+void frmEnvelope::dispatch(const std::function<void()>& handler)
+{
+    const auto report = [this](const QString& number, const QString& description) {
+        MessageBoxRequest request;
+        request.text = QStringLiteral("Error No: %1\r\nDescription: %2").arg(number, description);
+        request.icon = MessageIcon::Critical;
+        m_dialogs.messageBox(request);
+    };
+    try {
+        handler();
+    } catch (const AutomationError& error) {
+        report(QString::number(error.number()), error.description());
+    } catch (const std::exception& error) {
+        report(QString::number(RuntimeError::InvalidProcedureCall),
+               QString::fromLocal8Bit(error.what()));
+    }
+}
+
+} // namespace addrell

@@ -1,0 +1,250 @@
+#include "ScriptedDialogs.h"
+#include "TempFiles.h"
+#include "ui/main_window/LayoutTable.h"
+#include "ui/main_window/TabControl.h"
+#include "ui/main_window/TextBoxText.h"
+#include "ui/main_window/frmEnvelope.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace addrell {
+namespace {
+
+using testing::lines;
+
+const QByteArray kExample =
+    lines({"Pat Example", "Example Widgets Co.", "100 Sample Road", "Springfield, ST 00000", "",
+           "----", "Pat Example", "PO Box 0", "", "Springfield, ST 00000", "", "----"});
+const char* kEntry2 = "Pat Example\r\nPO Box 0\r\n\r\nSpringfield, ST 00000\r\n\r\n";
+
+class frmEnvelopeTest : public ::testing::Test {
+protected:
+    std::unique_ptr<frmEnvelope> open()
+    {
+        return std::make_unique<frmEnvelope>(files.path(), dialogs);
+    }
+    void writeDefault(const QByteArray& bytes) const
+    {
+        files.write(QStringLiteral("ReturnAddress.txt"), bytes);
+    }
+    static QString text(const frmEnvelope& window, const char* name)
+    {
+        return window.control<QPlainTextEdit>(QString::fromLatin1(name))->toPlainText();
+    }
+    static QString caption(const frmEnvelope& window, const char* name)
+    {
+        return window.control<QLabel>(QString::fromLatin1(name))->text();
+    }
+    static int page(const frmEnvelope& window)
+    {
+        return window.control<TabControl>(QStringLiteral("SSTab1"))->currentPage();
+    }
+
+    testing::TempFiles files;
+    testing::ScriptedDialogs dialogs;
+};
+
+TEST_F(frmEnvelopeTest, StartsWithTheSecondEntryOfTheDefaultFile)
+{
+    writeDefault(kExample);
+    const auto window = open();
+
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tresk's Addrell"));
+    EXPECT_EQ(window->strAppPath(), files.path() + QStringLiteral("/"));
+    EXPECT_EQ(window->returnAddressState().strReturnFile,
+              files.path() + QStringLiteral("/ReturnAddress.txt"));
+    EXPECT_EQ(window->returnAddressState().colAddresses->count(), 2);
+    const auto* combo = window->control<QComboBox>(QStringLiteral("cboAddress"));
+    EXPECT_EQ(combo->currentIndex(), 1);
+    EXPECT_EQ(combo->currentText(), QStringLiteral("Pat Example"));
+    EXPECT_EQ(window->control<QListWidget>(QStringLiteral("lstFile"))->count(), 12);
+    EXPECT_EQ(caption(*window, "lblPath"), window->returnAddressState().strReturnFile);
+    EXPECT_EQ(caption(*window, "lblstatus(1)"), QStringLiteral("No Contacts Opened"));
+    EXPECT_EQ(page(*window), 0);
+    EXPECT_TRUE(window->blnNoContacts());
+    EXPECT_TRUE(window->blnNoWord());
+    EXPECT_EQ(window->varCurRow(), Variant(std::int16_t{1}));
+
+    // The box shows the lines; the program reads them back with CR LF.
+    EXPECT_EQ(text(*window, "txtReturn"),
+              QStringLiteral("Pat Example\nPO Box 0\n\nSpringfield, ST 00000\n\n"));
+    EXPECT_EQ(TextBoxText::get(window->control<QPlainTextEdit>(QStringLiteral("txtReturn"))),
+              QString::fromLatin1(kEntry2));
+}
+
+TEST_F(frmEnvelopeTest, WithoutADefaultFileSaysSoOnceAndCarriesOn)
+{
+    const auto window = open();
+
+    ASSERT_EQ(dialogs.messages().size(), 1U);
+    const MessageBoxRequest& message = dialogs.messages()[0];
+    EXPECT_EQ(message.text, QStringLiteral("No Return Address File Opened"));
+    EXPECT_EQ(message.icon, MessageIcon::Information);
+    EXPECT_EQ(message.title, QStringLiteral("Return Address Error"));
+    EXPECT_EQ(message.buttons, MessageButtons::Ok);
+    EXPECT_EQ(caption(*window, "lblstatus(1)"), QStringLiteral("No Contacts Opened"));
+    EXPECT_EQ(caption(*window, "lblPath"), QStringLiteral("lblPath"));
+    EXPECT_EQ(window->control<QComboBox>(QStringLiteral("cboAddress"))->currentText(),
+              QStringLiteral("cboAddress"));
+    EXPECT_TRUE(text(*window, "txtReturn").isEmpty());
+    EXPECT_TRUE(text(*window, "txtAddress").isEmpty());
+    EXPECT_EQ(page(*window), 0);
+}
+
+TEST_F(frmEnvelopeTest, WithFewerThanTwoEntriesStartUpStillFinishes)
+{
+    writeDefault(lines({"Solo", "1 Road", "", "Town", "", ""}));
+    {
+        const auto window = open();
+        EXPECT_TRUE(dialogs.messages().empty());
+        EXPECT_EQ(window->control<QComboBox>(QStringLiteral("cboAddress"))->currentIndex(), 0);
+        EXPECT_EQ(text(*window, "txtReturn"), QStringLiteral("Solo\n1 Road\n\nTown\n\n"));
+        EXPECT_EQ(caption(*window, "lblstatus(1)"), QStringLiteral("No Contacts Opened"));
+    }
+    writeDefault("");
+    {
+        const auto window = open();
+        EXPECT_TRUE(dialogs.messages().empty());
+        EXPECT_EQ(window->control<QComboBox>(QStringLiteral("cboAddress"))->currentIndex(), -1);
+        EXPECT_EQ(caption(*window, "lblPath"), window->returnAddressState().strReturnFile);
+        EXPECT_EQ(caption(*window, "lblstatus(1)"), QStringLiteral("No Contacts Opened"));
+    }
+    // A second item without an entry behind it is reported during start-up.
+    writeDefault(lines({"Solo", "1 Road", "", "Town", "", "", "Half"}));
+    {
+        const auto window = open();
+        EXPECT_EQ(dialogs.messageTexts(), QStringList{"Bad File Format"});
+        EXPECT_FALSE(window->control<QListWidget>(QStringLiteral("lstFile"))->isHidden());
+        EXPECT_EQ(caption(*window, "lblstatus(1)"), QStringLiteral("No Contacts Opened"));
+    }
+}
+
+TEST_F(frmEnvelopeTest, OpensWithTheDesignedControlsVisibleAndFocusOnExit)
+{
+    writeDefault(kExample);
+    const auto window = open();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QApplication::setActiveWindow(window.get());
+
+    QStringList visible;
+    for (const ControlSpec& spec : LayoutTable::controls()) {
+        if (window->control<QWidget>(spec.key())->isVisible()) {
+            visible << spec.key();
+        }
+    }
+    visible.sort();
+    EXPECT_EQ(visible,
+              (QStringList{"Frame4", "Picture1", "SSTab1", "cmdExit", "cmdPreview", "cmdPrint",
+                           "lblstatus(0)", "lblstatus(1)", "picStamp", "txtAddress", "txtReturn"}));
+    EXPECT_EQ(QApplication::focusWidget(), window->control<QWidget>(QStringLiteral("cmdExit")));
+
+    window->control<TabControl>(QStringLiteral("SSTab1"))->setCurrentPage(2);
+    EXPECT_TRUE(window->control<QRadioButton>(QStringLiteral("Option2(0)"))->isChecked());
+    EXPECT_FALSE(window->control<QRadioButton>(QStringLiteral("Option2(1)"))->isChecked());
+    EXPECT_EQ(window->control<QRadioButton>(QStringLiteral("Option2(1)"))->text(),
+              QStringLiteral("Print Center"));
+    EXPECT_FALSE(window->control<QListWidget>(QStringLiteral("lstFile"))->isVisible());
+    EXPECT_TRUE(window->control<QComboBox>(QStringLiteral("cboAddress"))->isVisible());
+}
+
+TEST_F(frmEnvelopeTest, ChoosingAnItemShowsItsEntry)
+{
+    writeDefault(kExample);
+    const auto window = open();
+    auto* tabs = window->control<TabControl>(QStringLiteral("SSTab1"));
+    tabs->setCurrentPage(2);
+    auto* combo = window->control<QComboBox>(QStringLiteral("cboAddress"));
+    combo->setCurrentIndex(0);
+    emit combo->activated(0);
+
+    EXPECT_EQ(text(*window, "txtReturn"),
+              QStringLiteral("Pat Example\nExample Widgets Co.\n100 Sample Road\n"
+                             "Springfield, ST 00000\n\n"));
+    EXPECT_EQ(tabs->currentPage(), 0);
+
+    // Typing into the combo box's edit field selects nothing.
+    tabs->setCurrentPage(2);
+    window->show();
+    combo->setFocus();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo, QStringLiteral("Pat Example"));
+    QTest::keyClick(combo, Qt::Key_Return);
+    EXPECT_EQ(combo->count(), 2);
+    EXPECT_EQ(tabs->currentPage(), 2);
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(frmEnvelopeTest, FileButtonLoadsAnotherFile)
+{
+    writeDefault(kExample);
+    const auto window = open();
+    window->show();
+    const QString other = files.write(
+        QStringLiteral("Other.txt"), lines({"A", "1", "", "X", "", "", "B", "2", "", "Y", "", ""}));
+    dialogs.setNextFile(other);
+    auto* button = window->control<QPushButton>(QStringLiteral("cmdAddFile"));
+    window->control<TabControl>(QStringLiteral("SSTab1"))->setCurrentPage(2);
+    QTest::mouseClick(button, Qt::LeftButton);
+
+    EXPECT_EQ(caption(*window, "lblPath"), other);
+    EXPECT_EQ(text(*window, "txtReturn"), QStringLiteral("B\n2\n\nY\n\n"));
+    EXPECT_EQ(window->control<QComboBox>(QStringLiteral("cboAddress"))->currentText(),
+              QStringLiteral("B"));
+    EXPECT_EQ(page(*window), 0);
+
+    // Cancelling keeps everything, including what the user typed.
+    window->control<QPlainTextEdit>(QStringLiteral("txtReturn"))->setPlainText("mine");
+    window->control<TabControl>(QStringLiteral("SSTab1"))->setCurrentPage(2);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(text(*window, "txtReturn"), QStringLiteral("mine"));
+    EXPECT_EQ(caption(*window, "lblPath"), other);
+    EXPECT_EQ(dialogs.fileRequests().size(), 2U);
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(frmEnvelopeTest, ExitAndCloseBoxCloseTheWindow)
+{
+    writeDefault(kExample);
+    for (const bool byButton : {true, false}) {
+        const auto window = open();
+        window->show();
+        ASSERT_TRUE(window->isVisible());
+        if (byButton) {
+            QTest::mouseClick(window->control<QPushButton>(QStringLiteral("cmdExit")),
+                              Qt::LeftButton);
+        } else {
+            window->close();
+        }
+        EXPECT_FALSE(window->isVisible());
+    }
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(frmEnvelopeTest, AccessKeyClicksExit)
+{
+    writeDefault(kExample);
+    const auto window = open();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QSignalSpy clicked(window->control<QPushButton>(QStringLiteral("cmdExit")),
+                       &QPushButton::clicked);
+    QTest::keyClick(window.get(), Qt::Key_X, Qt::AltModifier);
+    EXPECT_TRUE(clicked.wait(2000));
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace
+} // namespace addrell

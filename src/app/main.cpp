@@ -10,7 +10,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral("2.2.0.2"));
 
     addrell::QtDialogs dialogs;
-    addrell::frmEnvelope window(QCoreApplication::applicationDirPath(), dialogs);
+    addrell::frmEnvelope window(QCoreApplication::applicationDirPath(), dialogs,
+                                addrell::ServerFactories{});
     window.show();
     return QApplication::exec();
 }

@@ -51,11 +51,14 @@ QWidget* prepareWindow(QWidget* window)
 
 } // namespace
 
-frmEnvelope::frmEnvelope(const QString& applicationFolder, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), m_dialogs(dialogs), m_controls(ControlSet::build(prepareWindow(this))),
-      m_applicationFolder(applicationFolder),
+frmEnvelope::frmEnvelope(const QString& applicationFolder, Dialogs& dialogs,
+                         ServerFactories factories, QWidget* parent)
+    : QWidget(parent), m_dialogs(dialogs), m_factories(std::move(factories)),
+      m_controls(ControlSet::build(prepareWindow(this))), m_applicationFolder(applicationFolder),
       m_returnAddressView(m_controls, [this] { cboAddress_Click(); }),
-      m_returnAddressController(m_returnAddress, m_fileChannel, m_returnAddressView, dialogs)
+      m_returnAddressController(m_returnAddress, m_fileChannel, m_returnAddressView, dialogs),
+      m_printView(m_controls), m_wordInstance(m_word, m_factories, dialogs),
+      m_printJob(m_word, m_wordInstance, m_factories, m_printView, dialogs)
 {
     connectEvents();
     Form_Load();
@@ -72,6 +75,8 @@ void frmEnvelope::connectEvents()
             &frmEnvelope::cmdExit_Click);
     connect(control<QPushButton>(QStringLiteral("cmdAddFile")), &QPushButton::clicked, this,
             &frmEnvelope::cmdAddFile_Click);
+    connect(control<QPushButton>(QStringLiteral("cmdPrint")), &QPushButton::clicked, this,
+            &frmEnvelope::cmdPrint_Click);
     // A user's choice only; code that sets the index runs the handler itself.
     connect(control<QComboBox>(QStringLiteral("cboAddress")), &QComboBox::activated, this,
             &frmEnvelope::cboAddress_Click);
@@ -92,7 +97,7 @@ void frmEnvelope::Form_Load()
     dispatch([this] { control<TabControl>(QStringLiteral("SSTab1"))->setCurrentPage(0); });
     m_varCurRow = Variant(std::int16_t{1});
     m_blnNoContacts = true;
-    m_blnNoWord = true;
+    m_word.blnNoWord = true;
     m_strAppPath = m_applicationFolder;
     AddBackSlash(m_strAppPath, QLatin1Char('/'));
     m_returnAddress.strReturnFile = m_strAppPath + QStringLiteral("ReturnAddress.txt");
@@ -125,10 +130,7 @@ void frmEnvelope::Form_Unload()
         return;
     }
     m_unloaded = true;
-    // Word is only ever started by printing; until then there is nothing to tell it.
-    if (m_blnNoWord) {
-        return;
-    }
+    m_wordInstance.Shutdown();
 }
 
 void frmEnvelope::closeEvent(QCloseEvent* event)
@@ -150,6 +152,16 @@ void frmEnvelope::cboAddress_Click()
 void frmEnvelope::cmdAddFile_Click()
 {
     dispatch([this] { m_returnAddressController.cmdAddFile_Click(); });
+}
+
+void frmEnvelope::cmdPrint_Click()
+{
+    dispatch([this] { m_printJob.cmdPrint_Click(); });
+}
+
+bool frmEnvelope::blnMSWord()
+{
+    return m_wordInstance.blnMSWord();
 }
 
 void frmEnvelope::dispatch(const std::function<void()>& handler)

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "automation/ServerFactories.h"
 #include "automation/Variant.h"
+#include "printing/EnvelopePrintJob.h"
+#include "printing/WordInstance.h"
+#include "printing/WordState.h"
 #include "return_address/FileChannel.h"
 #include "return_address/ReturnAddressController.h"
 #include "return_address/ReturnAddressState.h"
 #include "ui/main_window/ControlSet.h"
+#include "ui/main_window/QtPrintView.h"
 #include "ui/main_window/QtReturnAddressView.h"
 
 #include <QString>
@@ -16,12 +21,6 @@
 namespace addrell {
 
 class Dialogs;
-
-namespace word {
-class Application;
-class Document;
-class Selection;
-} // namespace word
 
 namespace outlook {
 class Application;
@@ -36,8 +35,10 @@ class Item;
 class frmEnvelope : public QWidget {
     Q_OBJECT
 public:
-    // `applicationFolder` is where the default return address file is looked for.
-    frmEnvelope(const QString& applicationFolder, Dialogs& dialogs, QWidget* parent = nullptr);
+    // `applicationFolder` is where the default return address file is looked for; the servers
+    // the window drives come from `factories`.
+    frmEnvelope(const QString& applicationFolder, Dialogs& dialogs, ServerFactories factories,
+                QWidget* parent = nullptr);
     ~frmEnvelope() override;
     frmEnvelope(const frmEnvelope&) = delete;
     frmEnvelope& operator=(const frmEnvelope&) = delete;
@@ -57,7 +58,8 @@ public:
         return m_returnAddress;
     }
     [[nodiscard]] bool blnNoContacts() const noexcept { return m_blnNoContacts; }
-    [[nodiscard]] bool blnNoWord() const noexcept { return m_blnNoWord; }
+    [[nodiscard]] bool blnNoWord() const noexcept { return m_word.blnNoWord; }
+    [[nodiscard]] bool blnMSWord();
     [[nodiscard]] const Variant& varCurRow() const noexcept { return m_varCurRow; }
 
 protected:
@@ -69,19 +71,19 @@ private:
     void cmdExit_Click();
     void cboAddress_Click();
     void cmdAddFile_Click();
+    void cmdPrint_Click();
 
     // Runs an event handler so that any failure it lets through becomes a message box.
     void dispatch(const std::function<void()>& handler);
     void connectEvents();
 
     Dialogs& m_dialogs;
+    ServerFactories m_factories;
     ControlSet m_controls;
     QString m_applicationFolder;
 
     // The window-level fields.
-    std::shared_ptr<word::Application> m_objWord;
-    std::shared_ptr<word::Document> m_objDoc;
-    std::shared_ptr<word::Selection> m_objWordSel;
+    WordState m_word; // objWord, objDoc, objWordSel, blnNoWord
     std::shared_ptr<outlook::Application> m_objOutlook;
     std::shared_ptr<outlook::Explorer> m_objExplorer;
     std::shared_ptr<outlook::NameSpace> m_objNameSpace;
@@ -89,7 +91,6 @@ private:
     std::shared_ptr<outlook::Item> m_objContact;
     QString m_strAddress;
     bool m_blnNoContacts = false;
-    bool m_blnNoWord = false;
     QString m_strAppPath;
     ReturnAddressState m_returnAddress; // strReturnFile, colAddresses, colEntry
     Variant m_varCurRow;
@@ -97,6 +98,9 @@ private:
     FileChannel m_fileChannel;
     QtReturnAddressView m_returnAddressView;
     ReturnAddressController m_returnAddressController;
+    QtPrintView m_printView;
+    WordInstance m_wordInstance;
+    EnvelopePrintJob m_printJob;
     bool m_unloaded = false;
 };
 

@@ -1,3 +1,4 @@
+#include "FakeWord.h"
 #include "ScriptedDialogs.h"
 #include "TempFiles.h"
 #include "ui/main_window/LayoutTable.h"
@@ -31,7 +32,12 @@ class frmEnvelopeTest : public ::testing::Test {
 protected:
     std::unique_ptr<frmEnvelope> open()
     {
-        return std::make_unique<frmEnvelope>(files.path(), dialogs);
+        ServerFactories factories;
+        factories.wordApplication = [this] {
+            return std::make_shared<testing::FakeWordApplication>(word);
+        };
+        factories.wordGlobal = [this] { return std::make_shared<testing::FakeWordGlobal>(word); };
+        return std::make_unique<frmEnvelope>(files.path(), dialogs, factories);
     }
     void writeDefault(const QByteArray& bytes) const
     {
@@ -52,6 +58,7 @@ protected:
 
     testing::TempFiles files;
     testing::ScriptedDialogs dialogs;
+    std::shared_ptr<testing::WordLog> word = std::make_shared<testing::WordLog>();
 };
 
 TEST_F(frmEnvelopeTest, StartsWithTheSecondEntryOfTheDefaultFile)
@@ -230,6 +237,32 @@ TEST_F(frmEnvelopeTest, ExitAndCloseBoxCloseTheWindow)
         EXPECT_FALSE(window->isVisible());
     }
     EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(frmEnvelopeTest, PrintSendsWhatTheBoxesHoldAndUnloadQuitsTheWordProcessor)
+{
+    writeDefault(kExample);
+    auto window = open();
+    window->show();
+    window->control<QPlainTextEdit>(QStringLiteral("txtAddress"))->setPlainText("Jo\nElm St");
+    window->control<QRadioButton>(QStringLiteral("Option2(1)"))->setChecked(true);
+    EXPECT_FALSE(window->control<QRadioButton>(QStringLiteral("Option2(0)"))->isChecked());
+    dialogs.setNextAnswer(MessageResult::Yes);
+    QTest::mouseClick(window->control<QPushButton>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{"Print Envelope?"});
+    EXPECT_FALSE(window->blnNoWord());
+    ASSERT_EQ(word->calls.last(), QStringLiteral("Envelope.PrintOut"));
+    EXPECT_EQ(testing::describe(word->lastPrintOut[1]), QStringLiteral("str:Jo\r\nElm St"));
+    EXPECT_EQ(testing::describe(word->lastPrintOut[4]), "str:" + QString::fromLatin1(kEntry2));
+    EXPECT_EQ(testing::describe(word->lastPrintOut[17]), QStringLiteral("i32:4"));
+
+    word->calls.clear();
+    window->close();
+    EXPECT_EQ(word->calls, QStringList{"Application.Quit(missing, missing, missing) document "
+                                       "released: yes"});
+    window.reset();
+    EXPECT_EQ(word->calls.size(), 1);
 }
 
 TEST_F(frmEnvelopeTest, AccessKeyClicksExit)

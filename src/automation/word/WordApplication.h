@@ -1,0 +1,61 @@
+#pragma once
+
+#include "automation/Variant.h"
+
+#include <array>
+#include <memory>
+
+namespace addrell::word {
+
+class Documents;
+class Document;
+class Envelope;
+
+// Envelope.PrintOut takes every one of its 28 parameters, in the word processor's order.
+inline constexpr std::size_t kPrintOutArgumentCount = 28;
+using PrintOutArguments = std::array<Variant, kPrintOutArgumentCount>;
+
+// The members of the word processor's object model that the program calls.
+class Application {
+public:
+    virtual ~Application() = default;
+    [[nodiscard]] virtual std::shared_ptr<word::Documents> Documents() = 0;
+    [[nodiscard]] virtual std::shared_ptr<word::Document> ActiveDocument() = 0;
+    virtual void Quit(const Variant& SaveChanges, const Variant& OriginalFormat,
+                      const Variant& RouteDocument) = 0;
+};
+
+class Documents {
+public:
+    virtual ~Documents() = default;
+    virtual std::shared_ptr<word::Document> Add(const Variant& Template, const Variant& NewTemplate,
+                                                const Variant& DocumentType,
+                                                const Variant& Visible) = 0;
+};
+
+class Document {
+public:
+    virtual ~Document() = default;
+    [[nodiscard]] virtual std::shared_ptr<word::Envelope> Envelope() = 0;
+};
+
+class Envelope {
+public:
+    virtual ~Envelope() = default;
+    virtual void PrintOut(const PrintOutArguments& arguments) = 0;
+};
+
+// The application-wide object whose conversions need no running instance.
+class Global {
+public:
+    virtual ~Global() = default;
+    [[nodiscard]] virtual Variant InchesToPoints(const Variant& Inches) = 0;
+};
+
+// Never assigned by the program; it only releases it.
+class Selection {
+public:
+    virtual ~Selection() = default;
+};
+
+} // namespace addrell::word

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "automation/AutomationError.h"
+#include "automation/word/WordApplication.h"
+
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+namespace addrell::testing {
+
+// Writes a variant as type:value, so a log line shows exactly what was passed.
+QString describe(const Variant& value);
+
+// A recording stand-in for the word processor: every call goes into one shared log, and any
+// member can be told to fail.
+struct WordLog {
+    QStringList calls;
+    word::PrintOutArguments lastPrintOut;
+    QString failOn; // the member that throws, e.g. "Documents.Add"
+    int applicationsCreated = 0;
+    int applicationsAlive = 0;
+
+    void record(const QString& call);
+};
+
+class FakeEnvelope : public word::Envelope {
+public:
+    explicit FakeEnvelope(std::shared_ptr<WordLog> log) : m_log(std::move(log)) {}
+    void PrintOut(const word::PrintOutArguments& arguments) override;
+
+private:
+    std::shared_ptr<WordLog> m_log;
+};
+
+class FakeDocument : public word::Document {
+public:
+    explicit FakeDocument(std::shared_ptr<WordLog> log) : m_log(std::move(log)) {}
+    std::shared_ptr<word::Envelope> Envelope() override;
+
+private:
+    std::shared_ptr<WordLog> m_log;
+};
+
+class FakeWordApplication : public word::Application,
+                            public word::Documents,
+                            public std::enable_shared_from_this<FakeWordApplication> {
+public:
+    explicit FakeWordApplication(std::shared_ptr<WordLog> log);
+    ~FakeWordApplication() override;
+    std::shared_ptr<word::Documents> Documents() override;
+    std::shared_ptr<word::Document> ActiveDocument() override;
+    void Quit(const Variant& SaveChanges, const Variant& OriginalFormat,
+              const Variant& RouteDocument) override;
+    std::shared_ptr<word::Document> Add(const Variant& Template, const Variant& NewTemplate,
+                                        const Variant& DocumentType,
+                                        const Variant& Visible) override;
+
+private:
+    std::shared_ptr<WordLog> m_log;
+    std::shared_ptr<FakeDocument> m_document;
+};
+
+class FakeWordGlobal : public word::Global {
+public:
+    explicit FakeWordGlobal(std::shared_ptr<WordLog> log) : m_log(std::move(log)) {}
+    Variant InchesToPoints(const Variant& Inches) override;
+
+private:
+    std::shared_ptr<WordLog> m_log;
+};
+
+} // namespace addrell::testing

@@ -31,6 +31,8 @@ QString runtimeDescription(std::int32_t number)
         return QStringLiteral("Invalid property value");
     case RuntimeError::CannotCreateObject:
         return QStringLiteral("ActiveX component can't create object");
+    case RuntimeError::MemberNotSupported:
+        return QStringLiteral("Object doesn't support this property or method");
     case RuntimeError::KeyAlreadyAssociated:
         return QStringLiteral("This key is already associated with an element of this collection");
     default:

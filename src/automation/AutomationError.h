@@ -43,6 +43,7 @@ inline constexpr std::int32_t PathFileAccessError = 75;
 inline constexpr std::int32_t ObjectNotSet = 91;
 inline constexpr std::int32_t InvalidPropertyValue = 380;
 inline constexpr std::int32_t CannotCreateObject = 429;
+inline constexpr std::int32_t MemberNotSupported = 438;
 inline constexpr std::int32_t KeyAlreadyAssociated = 457;
 } // namespace RuntimeError
 

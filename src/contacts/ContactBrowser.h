@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace addrell {
+
+class ContactsView;
+struct ContactsState;
+
+// Moves through the loaded contact rows and puts one into the recipient box. Nothing happens
+// before a folder has been loaded, nor while the grid holds no contact row.
+class ContactBrowser {
+public:
+    enum class MouseButton { Left, Right, Middle };
+
+    ContactBrowser(ContactsState& state, ContactsView& view);
+
+    void cmdNext_Click();
+    void cmdPrevious_Click();
+    void MSFG1_MouseUp();
+    void Form_MouseDown(MouseButton button);
+
+private:
+    // The current row, brought back within the data rows; nothing when there are none.
+    [[nodiscard]] std::optional<std::int32_t> currentRow() const;
+    void show(std::int32_t row);
+
+    ContactsState& m_state;
+    ContactsView& m_view;
+};
+
+} // namespace addrell

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "automation/AutomationError.h"
+#include "automation/outlook/OutlookApplication.h"
+#include "contacts/ContactGrid.h"
+#include "contacts/ContactsView.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+namespace addrell::testing {
+
+struct FakeContact {
+    std::int32_t itemClass = outlook::olContact;
+    QString fileAs;
+    QString fullName;
+    QString companyName;
+    QString mailingAddress;
+};
+
+// Shared by every fake object: what they hold, what they were asked, what fails.
+struct OutlookWorld {
+    std::deque<std::shared_ptr<outlook::MAPIFolder>> picks; // nothing left: the user cancels
+    std::vector<FakeContact> selection;                     // empty: no explorer window
+    QStringList calls;
+    QString failOn;          // a call that throws (the first one whose log line starts so)
+    int failAfterItems = -1; // items the enumeration yields before it throws
+    int aliveObjects = 0;
+
+    void record(const QString& call);
+};
+
+class FakeItem : public outlook::Item {
+public:
+    FakeItem(std::shared_ptr<OutlookWorld> world, FakeContact contact);
+    ~FakeItem() override;
+    std::int32_t Class() override { return m_contact.itemClass; }
+    QString FullName() override;
+    QString CompanyName() override;
+    QString MailingAddress() override;
+
+private:
+    void requireContact() const;
+    std::shared_ptr<OutlookWorld> m_world;
+    FakeContact m_contact;
+};
+
+class FakeFolder : public outlook::MAPIFolder,
+                   public outlook::Items,
+                   public std::enable_shared_from_this<FakeFolder> {
+public:
+    FakeFolder(std::shared_ptr<OutlookWorld> world, QString name, std::int32_t itemType,
+               std::vector<FakeContact> contents);
+    ~FakeFolder() override;
+    std::int32_t DefaultItemType() override;
+    std::shared_ptr<outlook::Items> Items() override;
+    QString Name() override { return m_name; }
+    void Sort(const QString& Property, const Variant& Descending) override;
+    std::int32_t Count() override;
+    std::shared_ptr<outlook::MAPIFolder> Parent() override;
+    void ForEach(const std::function<void(outlook::Item&)>& visit) override;
+
+private:
+    std::shared_ptr<OutlookWorld> m_world;
+    QString m_name;
+    std::int32_t m_itemType;
+    std::vector<FakeContact> m_contents;
+};
+
+class FakeOutlookApplication : public outlook::Application {
+public:
+    explicit FakeOutlookApplication(std::shared_ptr<OutlookWorld> world);
+    ~FakeOutlookApplication() override;
+    std::shared_ptr<outlook::NameSpace> GetNamespace(const QString& Type) override;
+    std::shared_ptr<outlook::Explorer> ActiveExplorer() override;
+
+private:
+    std::shared_ptr<OutlookWorld> m_world;
+};
+
+// The grid's members over a plain table of texts.
+class FakeGrid : public ContactGrid {
+public:
+    [[nodiscard]] std::int32_t Rows() const override
+    {
+        return static_cast<std::int32_t>(cells.size());
+    }
+    void setRows(std::int32_t rows) override;
+    [[nodiscard]] std::int32_t Cols() const override { return cols; }
+    void setCols(std::int32_t count) override;
+    void setFormatString(const QString& format) override { formatString = format; }
+    [[nodiscard]] QString TextMatrix(std::int32_t row, std::int32_t col) const override;
+    void setTextMatrix(std::int32_t row, std::int32_t col, const QString& text) override;
+    [[nodiscard]] std::int32_t RowSel() const override { return rowSel; }
+
+    std::vector<QStringList> cells = std::vector<QStringList>(2, QStringList(2));
+    std::int32_t cols = 2;
+    QString formatString;
+    std::int32_t rowSel = 1;
+};
+
+class FakeContactsView : public ContactsView {
+public:
+    ContactGrid& grid() override { return table; }
+    void setNextVisible(bool visible) override { nextVisible = visible; }
+    void setPreviousVisible(bool visible) override { previousVisible = visible; }
+    void setStatus(const QString& text) override { status = text; }
+    void setProgressRange(float min, float max) override;
+    void setProgressValue(float value) override { progressValues << value; }
+    void setProgressVisible(bool visible) override { progressVisible = visible; }
+    void setCurrentPage(int index) override { page = index; }
+    void setAddressText(const QString& text) override { address = text; }
+
+    FakeGrid table;
+    bool nextVisible = false;
+    bool previousVisible = false;
+    QString status = QStringLiteral("No Contacts Opened");
+    float progressMin = 0;
+    float progressMax = 100;
+    QList<float> progressValues;
+    bool progressVisible = false;
+    int page = 0;
+    QString address;
+};
+
+} // namespace addrell::testing

@@ -1,19 +1,18 @@
 #include "ui/main_window/ControlSet.h"
 
+#include "ui/main_window/FlexGrid.h"
 #include "ui/main_window/LayoutTable.h"
 #include "ui/main_window/TabControl.h"
 
 #include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 
 namespace addrell {
 
@@ -69,12 +68,8 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent)
     }
     case ControlKind::TabControl:
         return new TabControl(LayoutTable::tabCaptions(), parent);
-    case ControlKind::Grid: {
-        auto* grid = new QTableWidget(2, 2, parent);
-        grid->horizontalHeader()->hide();
-        grid->verticalHeader()->hide();
-        return grid;
-    }
+    case ControlKind::Grid:
+        return new FlexGrid(parent);
     }
     throw std::logic_error("unknown control kind");
 }

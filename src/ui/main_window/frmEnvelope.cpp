@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "automation/Dialogs.h"
+#include "ui/main_window/FlexGrid.h"
 #include "ui/main_window/LayoutTable.h"
 #include "ui/main_window/TabControl.h"
 #include "util/AddBackSlash.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFont>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include <cstdint>
@@ -58,7 +60,10 @@ frmEnvelope::frmEnvelope(const QString& applicationFolder, Dialogs& dialogs,
       m_returnAddressView(m_controls, [this] { cboAddress_Click(); }),
       m_returnAddressController(m_returnAddress, m_fileChannel, m_returnAddressView, dialogs),
       m_printView(m_controls), m_wordInstance(m_word, m_factories, dialogs),
-      m_printJob(m_word, m_wordInstance, m_factories, m_printView, dialogs)
+      m_printJob(m_word, m_wordInstance, m_factories, m_printView, dialogs),
+      m_contactsView(m_controls), m_folderLoader(m_contacts, m_factories, m_contactsView, dialogs),
+      m_useContact(m_contacts, m_factories, m_folderLoader, m_contactsView, dialogs),
+      m_browser(m_contacts, m_contactsView)
 {
     connectEvents();
     Form_Load();
@@ -77,6 +82,14 @@ void frmEnvelope::connectEvents()
             &frmEnvelope::cmdAddFile_Click);
     connect(control<QPushButton>(QStringLiteral("cmdPrint")), &QPushButton::clicked, this,
             &frmEnvelope::cmdPrint_Click);
+    connect(control<QPushButton>(QStringLiteral("cmdPreview")), &QPushButton::clicked, this,
+            &frmEnvelope::cmdPreview_Click);
+    connect(control<QPushButton>(QStringLiteral("cmdNext")), &QPushButton::clicked, this,
+            &frmEnvelope::cmdNext_Click);
+    connect(control<QPushButton>(QStringLiteral("cmdPrevious")), &QPushButton::clicked, this,
+            &frmEnvelope::cmdPrevious_Click);
+    connect(control<FlexGrid>(QStringLiteral("MSFG1")), &FlexGrid::mouseUp, this,
+            &frmEnvelope::MSFG1_MouseUp);
     // A user's choice only; code that sets the index runs the handler itself.
     connect(control<QComboBox>(QStringLiteral("cboAddress")), &QComboBox::activated, this,
             &frmEnvelope::cboAddress_Click);
@@ -95,8 +108,8 @@ void frmEnvelope::FillCombo()
 void frmEnvelope::Form_Load()
 {
     dispatch([this] { control<TabControl>(QStringLiteral("SSTab1"))->setCurrentPage(0); });
-    m_varCurRow = Variant(std::int16_t{1});
-    m_blnNoContacts = true;
+    m_contacts.varCurRow = Variant(std::int16_t{1});
+    m_contacts.blnNoContacts = true;
     m_word.blnNoWord = true;
     m_strAppPath = m_applicationFolder;
     AddBackSlash(m_strAppPath, QLatin1Char('/'));
@@ -157,6 +170,39 @@ void frmEnvelope::cmdAddFile_Click()
 void frmEnvelope::cmdPrint_Click()
 {
     dispatch([this] { m_printJob.cmdPrint_Click(); });
+}
+
+void frmEnvelope::cmdPreview_Click()
+{
+    dispatch([this] { m_useContact.cmdPreview_Click(); });
+}
+
+void frmEnvelope::cmdNext_Click()
+{
+    dispatch([this] { m_browser.cmdNext_Click(); });
+}
+
+void frmEnvelope::cmdPrevious_Click()
+{
+    dispatch([this] { m_browser.cmdPrevious_Click(); });
+}
+
+void frmEnvelope::MSFG1_MouseUp()
+{
+    dispatch([this] { m_browser.MSFG1_MouseUp(); });
+}
+
+void frmEnvelope::mousePressEvent(QMouseEvent* event)
+{
+    // Only a press on the window's bare surface, not one a control let through.
+    if (childAt(event->position().toPoint()) != nullptr) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const auto button = event->button() == Qt::LeftButton    ? ContactBrowser::MouseButton::Left
+                        : event->button() == Qt::RightButton ? ContactBrowser::MouseButton::Right
+                                                             : ContactBrowser::MouseButton::Middle;
+    dispatch([this, button] { m_browser.Form_MouseDown(button); });
 }
 
 bool frmEnvelope::blnMSWord()

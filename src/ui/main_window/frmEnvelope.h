@@ -2,6 +2,10 @@
 
 #include "automation/ServerFactories.h"
 #include "automation/Variant.h"
+#include "contacts/ContactBrowser.h"
+#include "contacts/ContactFolderLoader.h"
+#include "contacts/ContactsState.h"
+#include "contacts/UseContact.h"
 #include "printing/EnvelopePrintJob.h"
 #include "printing/WordInstance.h"
 #include "printing/WordState.h"
@@ -9,6 +13,7 @@
 #include "return_address/ReturnAddressController.h"
 #include "return_address/ReturnAddressState.h"
 #include "ui/main_window/ControlSet.h"
+#include "ui/main_window/QtContactsView.h"
 #include "ui/main_window/QtPrintView.h"
 #include "ui/main_window/QtReturnAddressView.h"
 
@@ -21,14 +26,6 @@
 namespace addrell {
 
 class Dialogs;
-
-namespace outlook {
-class Application;
-class Explorer;
-class NameSpace;
-class Selection;
-class Item;
-} // namespace outlook
 
 // The main window: it owns the program's state and wires the controls to the handlers of each
 // subsystem. No failure escapes a handler: what reaches the window is shown in a message box.
@@ -57,13 +54,14 @@ public:
     {
         return m_returnAddress;
     }
-    [[nodiscard]] bool blnNoContacts() const noexcept { return m_blnNoContacts; }
+    [[nodiscard]] bool blnNoContacts() const noexcept { return m_contacts.blnNoContacts; }
     [[nodiscard]] bool blnNoWord() const noexcept { return m_word.blnNoWord; }
     [[nodiscard]] bool blnMSWord();
-    [[nodiscard]] const Variant& varCurRow() const noexcept { return m_varCurRow; }
+    [[nodiscard]] const Variant& varCurRow() const noexcept { return m_contacts.varCurRow; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void Form_Load();
@@ -72,6 +70,10 @@ private:
     void cboAddress_Click();
     void cmdAddFile_Click();
     void cmdPrint_Click();
+    void cmdPreview_Click();
+    void cmdNext_Click();
+    void cmdPrevious_Click();
+    void MSFG1_MouseUp();
 
     // Runs an event handler so that any failure it lets through becomes a message box.
     void dispatch(const std::function<void()>& handler);
@@ -84,16 +86,11 @@ private:
 
     // The window-level fields.
     WordState m_word; // objWord, objDoc, objWordSel, blnNoWord
-    std::shared_ptr<outlook::Application> m_objOutlook;
-    std::shared_ptr<outlook::Explorer> m_objExplorer;
-    std::shared_ptr<outlook::NameSpace> m_objNameSpace;
-    std::shared_ptr<outlook::Selection> m_objSelection;
-    std::shared_ptr<outlook::Item> m_objContact;
-    QString m_strAddress;
-    bool m_blnNoContacts = false;
+    // objOutlook, objExplorer, objNameSpace, objSelection, objContact, strAddress,
+    // blnNoContacts, varCurRow
+    ContactsState m_contacts;
     QString m_strAppPath;
     ReturnAddressState m_returnAddress; // strReturnFile, colAddresses, colEntry
-    Variant m_varCurRow;
 
     FileChannel m_fileChannel;
     QtReturnAddressView m_returnAddressView;
@@ -101,6 +98,10 @@ private:
     QtPrintView m_printView;
     WordInstance m_wordInstance;
     EnvelopePrintJob m_printJob;
+    QtContactsView m_contactsView;
+    ContactFolderLoader m_folderLoader;
+    UseContact m_useContact;
+    ContactBrowser m_browser;
     bool m_unloaded = false;
 };
 

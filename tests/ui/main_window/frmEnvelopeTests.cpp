@@ -1,6 +1,8 @@
+#include "FakeOutlook.h"
 #include "FakeWord.h"
 #include "ScriptedDialogs.h"
 #include "TempFiles.h"
+#include "ui/main_window/FlexGrid.h"
 #include "ui/main_window/LayoutTable.h"
 #include "ui/main_window/TabControl.h"
 #include "ui/main_window/TextBoxText.h"
@@ -37,6 +39,9 @@ protected:
             return std::make_shared<testing::FakeWordApplication>(word);
         };
         factories.wordGlobal = [this] { return std::make_shared<testing::FakeWordGlobal>(word); };
+        factories.outlookApplication = [this] {
+            return std::make_shared<testing::FakeOutlookApplication>(outlook);
+        };
         return std::make_unique<frmEnvelope>(files.path(), dialogs, factories);
     }
     void writeDefault(const QByteArray& bytes) const
@@ -59,6 +64,7 @@ protected:
     testing::TempFiles files;
     testing::ScriptedDialogs dialogs;
     std::shared_ptr<testing::WordLog> word = std::make_shared<testing::WordLog>();
+    std::shared_ptr<testing::OutlookWorld> outlook = std::make_shared<testing::OutlookWorld>();
 };
 
 TEST_F(frmEnvelopeTest, StartsWithTheSecondEntryOfTheDefaultFile)
@@ -263,6 +269,49 @@ TEST_F(frmEnvelopeTest, PrintSendsWhatTheBoxesHoldAndUnloadQuitsTheWordProcessor
                                        "released: yes"});
     window.reset();
     EXPECT_EQ(word->calls.size(), 1);
+}
+
+TEST_F(frmEnvelopeTest, ContactsFromAPickedFolderAreBrowsedIntoTheRecipientBox)
+{
+    writeDefault(kExample);
+    const auto window = open();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    std::vector<testing::FakeContact> people;
+    for (const char* name : {"Ann", "Ben", "Cy"}) {
+        people.push_back({outlook::olContact, name, name, {}, QStringLiteral("1 Road\r\nTown")});
+    }
+    outlook->picks.push_back(
+        std::make_shared<testing::FakeFolder>(outlook, "Friends", outlook::olContactItem, people));
+    QTest::mouseClick(window->control<QPushButton>(QStringLiteral("cmdPreview")), Qt::LeftButton);
+
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(page(*window), 1);
+    EXPECT_EQ(caption(*window, "lblstatus(1)"), QStringLiteral("3 Contacts from Friends"));
+    EXPECT_TRUE(window->control<QPushButton>(QStringLiteral("cmdNext"))->isVisible());
+    EXPECT_FALSE(window->control<QWidget>(QStringLiteral("pbrContacts"))->isVisible());
+    EXPECT_FALSE(window->blnNoContacts());
+
+    auto* grid = window->control<FlexGrid>(QStringLiteral("MSFG1"));
+    QCoreApplication::processEvents();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(1, 1)).center());
+    EXPECT_EQ(text(*window, "txtAddress"), QStringLiteral("Ben\n1 Road\nTown"));
+    EXPECT_EQ(page(*window), 0);
+
+    // A click on the window's bare surface steps back (left) or on (right); one on a control
+    // does not.
+    const QPoint bare(5, 5);
+    ASSERT_EQ(window->childAt(bare), nullptr);
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, bare);
+    EXPECT_EQ(text(*window, "txtAddress"), QStringLiteral("Ann\n1 Road\nTown"));
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, bare);
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, bare);
+    EXPECT_EQ(text(*window, "txtAddress"), QStringLiteral("Cy\n1 Road\nTown"));
+    QTest::mouseClick(window->control<QLabel>(QStringLiteral("lblstatus(0)")), Qt::LeftButton);
+    EXPECT_EQ(text(*window, "txtAddress"), QStringLiteral("Cy\n1 Road\nTown"));
+    QTest::mouseClick(window->control<QPushButton>(QStringLiteral("cmdNext")), Qt::LeftButton);
+    EXPECT_EQ(text(*window, "txtAddress"), QStringLiteral("Ann\n1 Road\nTown"));
 }
 
 TEST_F(frmEnvelopeTest, AccessKeyClicksExit)

@@ -1,0 +1,107 @@
+#include "ui/main_window/FlexGrid.h"
+
+#include "ui/main_window/FlexGridModel.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QMouseEvent>
+
+namespace addrell {
+
+namespace {
+
+constexpr int kCellPadding = 8;
+
+} // namespace
+
+FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), m_model(new FlexGridModel(this))
+{
+    setModel(m_model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(false);
+    connect(m_model, &FlexGridModel::cellsChanged, this, &FlexGrid::fitRows);
+    m_model->setGridCols(2);
+    m_model->setGridRows(2);
+    fitRows();
+}
+
+std::int32_t FlexGrid::Rows() const
+{
+    return m_model->gridRows();
+}
+
+void FlexGrid::setRows(std::int32_t rows)
+{
+    m_model->setGridRows(rows);
+}
+
+std::int32_t FlexGrid::Cols() const
+{
+    return m_model->gridCols();
+}
+
+void FlexGrid::setCols(std::int32_t cols)
+{
+    m_model->setGridCols(cols);
+}
+
+void FlexGrid::setFormatString(const QString& format)
+{
+    const QStringList segments = format.split(u'|');
+    if (segments.size() > Cols()) {
+        setCols(static_cast<std::int32_t>(segments.size()));
+    }
+    const QFontMetrics metrics(horizontalHeader()->font());
+    for (std::int32_t col = 0; col < segments.size(); ++col) {
+        QString text = segments[col];
+        Qt::Alignment alignment = Qt::AlignLeft;
+        if (text.startsWith(u'<') || text.startsWith(u'^') || text.startsWith(u'>')) {
+            alignment = text.front() == u'<'   ? Qt::AlignLeft
+                        : text.front() == u'^' ? Qt::AlignHCenter
+                                               : Qt::AlignRight;
+            text.remove(0, 1);
+        }
+        m_model->setAlignment(col, alignment);
+        m_model->setCell(0, col, text);
+        // The header text, trailing blanks included, sets the column's width.
+        setColumnWidth(col, metrics.horizontalAdvance(text) + kCellPadding);
+    }
+}
+
+QString FlexGrid::TextMatrix(std::int32_t row, std::int32_t col) const
+{
+    return m_model->cell(row, col);
+}
+
+void FlexGrid::setTextMatrix(std::int32_t row, std::int32_t col, const QString& text)
+{
+    m_model->setCell(row, col, text);
+}
+
+std::int32_t FlexGrid::RowSel() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 1;
+}
+
+void FlexGrid::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableView::mouseReleaseEvent(event);
+    emit mouseUp();
+}
+
+void FlexGrid::fitRows()
+{
+    // One height for every row keeps a large folder fast; it is as tall as the tallest cell.
+    const int lines = m_model->maxLines();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() * lines + kCellPadding / 2);
+}
+
+} // namespace addrell

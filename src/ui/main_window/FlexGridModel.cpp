@@ -1,0 +1,147 @@
+#include "ui/main_window/FlexGridModel.h"
+
+#include "automation/AutomationError.h"
+#include "util/LineEnds.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QMetaObject>
+
+#include <algorithm>
+
+namespace addrell {
+
+namespace {
+
+constexpr std::int32_t kSubscriptOutOfRange = 381;
+const QColor kCellBackground(192, 255, 255);
+
+[[noreturn]] void invalidCell()
+{
+    throw AutomationError(kSubscriptOutOfRange, QStringLiteral("Subscript out of range"),
+                          QStringLiteral("MSFlexGrid"));
+}
+
+} // namespace
+
+FlexGridModel::FlexGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+std::int32_t FlexGridModel::gridRows() const noexcept
+{
+    return static_cast<std::int32_t>(m_cells.size());
+}
+
+void FlexGridModel::setGridRows(std::int32_t rows)
+{
+    if (rows < 1) {
+        throw AutomationError::runtime(RuntimeError::InvalidPropertyValue);
+    }
+    beginResetModel();
+    m_cells.resize(static_cast<std::size_t>(rows), QStringList(m_cols));
+    endResetModel();
+}
+
+void FlexGridModel::setGridCols(std::int32_t cols)
+{
+    if (cols < 1) {
+        throw AutomationError::runtime(RuntimeError::InvalidPropertyValue);
+    }
+    beginResetModel();
+    m_cols = cols;
+    for (QStringList& row : m_cells) {
+        row.resize(cols);
+    }
+    m_alignment.resize(static_cast<std::size_t>(cols), Qt::AlignLeft);
+    endResetModel();
+}
+
+void FlexGridModel::checkCell(std::int32_t row, std::int32_t col) const
+{
+    if (row < 0 || row >= gridRows() || col < 0 || col >= m_cols) {
+        invalidCell();
+    }
+}
+
+const QString& FlexGridModel::cell(std::int32_t row, std::int32_t col) const
+{
+    checkCell(row, col);
+    return m_cells[static_cast<std::size_t>(row)][col];
+}
+
+void FlexGridModel::setCell(std::int32_t row, std::int32_t col, const QString& text)
+{
+    checkCell(row, col);
+    m_cells[static_cast<std::size_t>(row)][col] = text;
+    m_maxLines = std::max(m_maxLines, static_cast<int>(LineEnds::toLf(text).count(u'\n')) + 1);
+    announceLater();
+}
+
+void FlexGridModel::setAlignment(std::int32_t col, Qt::Alignment alignment)
+{
+    checkCell(0, col);
+    m_alignment[static_cast<std::size_t>(col)] = alignment;
+    announceLater();
+}
+
+void FlexGridModel::announceLater()
+{
+    if (!m_announcing) {
+        m_announcing = true;
+        QMetaObject::invokeMethod(this, &FlexGridModel::announce, Qt::QueuedConnection);
+    }
+}
+
+void FlexGridModel::announce()
+{
+    m_announcing = false;
+    if (rowCount() > 0 && columnCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    }
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    emit cellsChanged();
+}
+
+int FlexGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : gridRows() - 1;
+}
+
+int FlexGridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_cols;
+}
+
+QVariant FlexGridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() + 1 >= gridRows() || index.column() >= m_cols) {
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+        return LineEnds::toLf(m_cells[static_cast<std::size_t>(index.row() + 1)][index.column()]);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignTop |
+                                   m_alignment[static_cast<std::size_t>(index.column())]);
+    case Qt::BackgroundRole:
+        // Column 0 is fixed and keeps the header's look.
+        return index.column() == 0 ? QVariant() : QVariant(QBrush(kCellBackground));
+    default:
+        return {};
+    }
+}
+
+QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_cols || m_cells.empty()) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) {
+        return m_cells.front()[section];
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(Qt::AlignVCenter | Qt::AlignLeft);
+    }
+    return {};
+}
+
+} // namespace addrell

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+namespace addrell {
+
+// The cells of a grid whose row 0 is its fixed header: model row r is grid row r + 1, and the
+// header texts are grid row 0. Cell changes are announced once the event loop runs again, so a
+// long fill costs no per-cell view updates.
+class FlexGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit FlexGridModel(QObject* parent = nullptr);
+
+    [[nodiscard]] std::int32_t gridRows() const noexcept;
+    [[nodiscard]] std::int32_t gridCols() const noexcept { return m_cols; }
+    void setGridRows(std::int32_t rows);
+    void setGridCols(std::int32_t cols);
+    [[nodiscard]] const QString& cell(std::int32_t row, std::int32_t col) const;
+    void setCell(std::int32_t row, std::int32_t col, const QString& text);
+    void setAlignment(std::int32_t col, Qt::Alignment alignment);
+    // The most lines any cell holds, for the row height.
+    [[nodiscard]] int maxLines() const noexcept { return m_maxLines; }
+
+    [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
+    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
+                                      int role) const override;
+
+signals:
+    void cellsChanged();
+
+private:
+    void announceLater();
+    void announce();
+    void checkCell(std::int32_t row, std::int32_t col) const;
+
+    std::vector<QStringList> m_cells; // grid rows, header included
+    std::int32_t m_cols = 0;
+    std::vector<Qt::Alignment> m_alignment;
+    int m_maxLines = 1;
+    bool m_announcing = false;
+};
+
+} // namespace addrell

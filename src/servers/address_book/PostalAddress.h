@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+namespace addrell {
+
+// The parts of a postal address as vCard's ADR holds them, set out for an envelope.
+class PostalAddress {
+public:
+    // The ADR components in their order: post office box, extended address, street, locality,
+    // region, postal code, country. Missing ones count as empty.
+    explicit PostalAddress(const QStringList& components);
+
+    [[nodiscard]] bool isEmpty() const;
+
+    // The address as lines joined with CR LF, the city line in the order of the address's
+    // country, the country left out when it is `home`, where the letter is posted.
+    [[nodiscard]] QString format(QLocale::Territory home) const;
+
+private:
+    QString m_poBox;
+    QString m_extended;
+    QString m_street;
+    QString m_locality;
+    QString m_region;
+    QString m_postalCode;
+    QString m_country;
+};
+
+} // namespace addrell

@@ -1,0 +1,44 @@
+#include "servers/address_book/VCard.h"
+
+#include <utility>
+
+namespace addrell {
+
+void VCard::append(VCardProperty property)
+{
+    m_properties.append(std::move(property));
+}
+
+QList<VCardProperty> VCard::properties(QStringView name) const
+{
+    QList<VCardProperty> found;
+    for (const VCardProperty& property : m_properties) {
+        if (property.name().compare(name, Qt::CaseInsensitive) == 0) {
+            found.append(property);
+        }
+    }
+    return found;
+}
+
+std::optional<VCardProperty> VCard::property(QStringView name) const
+{
+    for (const VCardProperty& property : m_properties) {
+        if (property.name().compare(name, Qt::CaseInsensitive) == 0) {
+            return property;
+        }
+    }
+    return std::nullopt;
+}
+
+QString VCard::value(QStringView name) const
+{
+    const std::optional<VCardProperty> found = property(name);
+    return found ? found->value() : QString();
+}
+
+QString VCard::version() const
+{
+    return value(u"VERSION").trimmed();
+}
+
+} // namespace addrell

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "servers/address_book/VCardProperty.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace addrell {
+
+// One card: its properties in file order, BEGIN and END left out.
+class VCard {
+public:
+    void append(VCardProperty property);
+
+    [[nodiscard]] const QList<VCardProperty>& properties() const noexcept { return m_properties; }
+    // Every property called `name` (any case), in file order.
+    [[nodiscard]] QList<VCardProperty> properties(QStringView name) const;
+    // The first property called `name`, if any.
+    [[nodiscard]] std::optional<VCardProperty> property(QStringView name) const;
+    // The unescaped value of the first property called `name`, or an empty string.
+    [[nodiscard]] QString value(QStringView name) const;
+    // "2.1", "3.0", "4.0" as the card states it; empty when it states none.
+    [[nodiscard]] QString version() const;
+
+private:
+    QList<VCardProperty> m_properties;
+};
+
+} // namespace addrell

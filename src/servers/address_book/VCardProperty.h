@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace addrell {
+
+// One content line of a vCard: `[group.]NAME;PARAM=value:value`, with its transfer encoding and
+// charset already undone. The text escapes (`\,` `\;` `\n` `\\`) stay in rawValue() because the
+// unescaped `;` separating components can only be told apart before unescaping.
+class VCardProperty {
+public:
+    struct Parameter {
+        QString name;  // upper case
+        QString value; // one value; `TYPE=a,b` gives two parameters
+    };
+
+    VCardProperty(QString group, QString name, QList<Parameter> parameters, QString rawValue);
+
+    [[nodiscard]] const QString& group() const noexcept { return m_group; }
+    [[nodiscard]] const QString& name() const noexcept { return m_name; }
+    [[nodiscard]] const QList<Parameter>& parameters() const noexcept { return m_parameters; }
+    [[nodiscard]] const QString& rawValue() const noexcept { return m_rawValue; }
+
+    // The values of every parameter called `name` (any case), in order.
+    [[nodiscard]] QStringList parameterValues(QStringView name) const;
+    // Whether TYPE lists `type` (any case), also when written `TYPE="a,b"` or bare as in 2.1.
+    [[nodiscard]] bool hasType(QStringView type) const;
+
+    // The whole value with the text escapes resolved.
+    [[nodiscard]] QString value() const;
+    // The value split on unescaped `;`, each component with its escapes resolved.
+    [[nodiscard]] QStringList components() const;
+    // The component at `index`, or an empty string when the value has fewer.
+    [[nodiscard]] QString component(qsizetype index) const;
+
+private:
+    QString m_group;
+    QString m_name;
+    QList<Parameter> m_parameters;
+    QString m_rawValue;
+};
+
+} // namespace addrell

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "servers/envelope_printer/PrintSpooler.h"
+#include "servers/envelope_printer/PrintTarget.h"
+
+namespace addrell {
+
+class EnvelopeJob;
+class EnvelopeRenderer;
+class PdfSaveLocation;
+
+// Sends a rendered envelope to its target. A printer gets a PDF page of exactly the envelope's
+// size (or the sheet's) with CUPS told the media and never to scale; with no printer at all the
+// user is asked where to save the envelope as PDF instead. Failures are thrown as
+// AutomationError with the EnvelopePrinterError numbers and the source "Envelope Printer".
+// The spooler and the save location must outlive this object.
+class EnvelopePrintDestination {
+public:
+    EnvelopePrintDestination(PrintTarget target, PrintSpooler& spooler,
+                             PdfSaveLocation& saveLocation);
+
+    [[nodiscard]] const PrintTarget& target() const noexcept { return m_target; }
+
+    void print(const EnvelopeJob& job) const;
+
+private:
+    void printOn(const QString& printer, PrinterAvailability availability,
+                 const EnvelopeRenderer& renderer) const;
+    void saveAsPdf(const QString& fileName, const EnvelopeRenderer& renderer) const;
+    void askAndSaveAsPdf(const EnvelopeRenderer& renderer) const;
+
+    PrintTarget m_target;
+    PrintSpooler& m_spooler;
+    PdfSaveLocation& m_saveLocation;
+};
+
+} // namespace addrell

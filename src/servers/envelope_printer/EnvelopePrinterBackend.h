@@ -1,0 +1,19 @@
+#pragma once
+
+#include "servers/envelope_printer/PrintTarget.h"
+
+#include <memory>
+
+namespace addrell {
+
+class PdfSaveLocation;
+class PrintSpooler;
+
+// Where the server's envelopes go, shared by every object the server hands out.
+struct EnvelopePrinterBackend {
+    PrintTarget target = PrintTarget::defaultPrinter();
+    std::shared_ptr<PrintSpooler> spooler;
+    std::shared_ptr<PdfSaveLocation> saveLocation;
+};
+
+} // namespace addrell

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QSizeF>
+#include <QString>
+
+#include <optional>
+
+namespace addrell {
+
+// Where an envelope goes: the print server's default printer (or, with none, a PDF the user
+// names), a printer by name, or a PDF file.
+class PrintTarget {
+public:
+    enum class Kind { DefaultPrinter, Printer, PdfFile };
+
+    [[nodiscard]] static PrintTarget defaultPrinter() { return {Kind::DefaultPrinter, {}}; }
+    [[nodiscard]] static PrintTarget printer(QString name)
+    {
+        return {Kind::Printer, std::move(name)};
+    }
+    [[nodiscard]] static PrintTarget pdfFile(QString fileName)
+    {
+        return {Kind::PdfFile, std::move(fileName)};
+    }
+
+    // For a printer that takes envelopes on a larger sheet (points) rather than an envelope-sized
+    // page: the envelope is then placed on that sheet at the feed edge.
+    [[nodiscard]] PrintTarget onSheet(QSizeF sheetPoints) const
+    {
+        PrintTarget copy = *this;
+        copy.m_sheet = sheetPoints;
+        return copy;
+    }
+
+    [[nodiscard]] Kind kind() const noexcept { return m_kind; }
+    // The printer's name or the PDF file's path; empty for the default printer.
+    [[nodiscard]] const QString& name() const noexcept { return m_name; }
+    [[nodiscard]] const std::optional<QSizeF>& sheet() const noexcept { return m_sheet; }
+
+private:
+    PrintTarget(Kind kind, QString name) : m_kind(kind), m_name(std::move(name)) {}
+
+    Kind m_kind;
+    QString m_name;
+    std::optional<QSizeF> m_sheet;
+};
+
+} // namespace addrell

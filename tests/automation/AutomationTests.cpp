@@ -1,3 +1,4 @@
+#include "ErrorNumber.h"
 #include "automation/AutomationError.h"
 #include "automation/RequireObject.h"
 #include "automation/Variant.h"
@@ -9,15 +10,7 @@
 namespace addrell {
 namespace {
 
-int errorNumber(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const AutomationError& error) {
-        return error.number();
-    }
-    return 0;
-}
+using testing::errorNumber;
 
 TEST(AutomationError, RuntimeErrorsCarryTheClassicNumbersAndTexts)
 {

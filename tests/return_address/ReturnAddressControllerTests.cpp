@@ -1,4 +1,5 @@
 #include "FakeReturnAddressView.h"
+#include "ReturnAddressSamples.h"
 #include "ScriptedDialogs.h"
 #include "TempFiles.h"
 #include "return_address/FileChannel.h"
@@ -11,13 +12,9 @@ namespace {
 
 using testing::lines;
 
-const QByteArray kExample =
-    lines({"Pat Example", "Example Widgets Co.", "100 Sample Road", "Springfield, ST 00000", "",
-           "----", "Pat Example", "PO Box 0", "", "Springfield, ST 00000", "", "----"});
-const QString kEntry1 = QStringLiteral(
-    "Pat Example\r\nExample Widgets Co.\r\n100 Sample Road\r\nSpringfield, ST 00000\r\n\r\n");
-const QString kEntry2 =
-    QStringLiteral("Pat Example\r\nPO Box 0\r\n\r\nSpringfield, ST 00000\r\n\r\n");
+const QByteArray kExample = testing::twoEntryFile();
+const QString kEntry1 = testing::firstEntryText();
+const QString kEntry2 = testing::secondEntryText();
 
 QByteArray entries(int count, const char* end = "\r\n")
 {

@@ -1,3 +1,4 @@
+#include "ErrorNumber.h"
 #include "util/AddBackSlash.h"
 #include "util/KeyedCollection.h"
 #include "util/LineEnds.h"
@@ -7,15 +8,7 @@
 namespace addrell {
 namespace {
 
-int errorNumber(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const AutomationError& error) {
-        return error.number();
-    }
-    return 0;
-}
+using testing::errorNumber;
 
 TEST(AddBackSlash, AppendsOnlyWhenMissingAndChangesTheArgument)
 {

@@ -1,5 +1,6 @@
 #include "FakeOutlook.h"
 #include "FakeWord.h"
+#include "ReturnAddressSamples.h"
 #include "ScriptedDialogs.h"
 #include "TempFiles.h"
 #include "ui/main_window/FlexGrid.h"
@@ -25,10 +26,7 @@ namespace {
 
 using testing::lines;
 
-const QByteArray kExample =
-    lines({"Pat Example", "Example Widgets Co.", "100 Sample Road", "Springfield, ST 00000", "",
-           "----", "Pat Example", "PO Box 0", "", "Springfield, ST 00000", "", "----"});
-const char* kEntry2 = "Pat Example\r\nPO Box 0\r\n\r\nSpringfield, ST 00000\r\n\r\n";
+const QByteArray kExample = testing::twoEntryFile();
 
 class frmEnvelopeTest : public ::testing::Test {
 protected:
@@ -93,7 +91,7 @@ TEST_F(frmEnvelopeTest, StartsWithTheSecondEntryOfTheDefaultFile)
     EXPECT_EQ(text(*window, "txtReturn"),
               QStringLiteral("Pat Example\nPO Box 0\n\nSpringfield, ST 00000\n\n"));
     EXPECT_EQ(TextBoxText::get(window->control<QPlainTextEdit>(QStringLiteral("txtReturn"))),
-              QString::fromLatin1(kEntry2));
+              testing::secondEntryText());
 }
 
 TEST_F(frmEnvelopeTest, WithoutADefaultFileSaysSoOnceAndCarriesOn)
@@ -260,7 +258,7 @@ TEST_F(frmEnvelopeTest, PrintSendsWhatTheBoxesHoldAndUnloadQuitsTheWordProcessor
     EXPECT_FALSE(window->blnNoWord());
     ASSERT_EQ(word->calls.last(), QStringLiteral("Envelope.PrintOut"));
     EXPECT_EQ(testing::describe(word->lastPrintOut[1]), QStringLiteral("str:Jo\r\nElm St"));
-    EXPECT_EQ(testing::describe(word->lastPrintOut[4]), "str:" + QString::fromLatin1(kEntry2));
+    EXPECT_EQ(testing::describe(word->lastPrintOut[4]), "str:" + testing::secondEntryText());
     EXPECT_EQ(testing::describe(word->lastPrintOut[17]), QStringLiteral("i32:4"));
 
     word->calls.clear();

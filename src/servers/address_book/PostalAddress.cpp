@@ -59,6 +59,12 @@ QString joined(const QString& first, const QString& second, QStringView separato
 
 void appendLines(QStringList& lines, const QString& text)
 {
+    if (!text.contains(u'\n') && !text.contains(u'\r')) { // most parts: no split needed
+        if (const QString trimmed = text.trimmed(); !trimmed.isEmpty()) {
+            lines.append(trimmed);
+        }
+        return;
+    }
     QString unified = text;
     unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     for (const QString& line : unified.split(u'\n')) {

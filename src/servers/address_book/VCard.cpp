@@ -13,7 +13,7 @@ QList<VCardProperty> VCard::properties(QStringView name) const
 {
     QList<VCardProperty> found;
     for (const VCardProperty& property : m_properties) {
-        if (property.name().compare(name, Qt::CaseInsensitive) == 0) {
+        if (VCardProperty::sameName(property.name(), name)) {
             found.append(property);
         }
     }
@@ -23,7 +23,7 @@ QList<VCardProperty> VCard::properties(QStringView name) const
 std::optional<VCardProperty> VCard::property(QStringView name) const
 {
     for (const VCardProperty& property : m_properties) {
-        if (property.name().compare(name, Qt::CaseInsensitive) == 0) {
+        if (VCardProperty::sameName(property.name(), name)) {
             return property;
         }
     }

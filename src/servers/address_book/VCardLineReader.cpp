@@ -1,5 +1,6 @@
 #include "servers/address_book/VCardLineReader.h"
 
+#include <array>
 #include <utility>
 
 namespace addrell {
@@ -40,7 +41,7 @@ private:
 } // namespace
 
 VCardLineReader::VCardLineReader(QIODevice& device)
-    : m_device(device), m_chunk(kChunkBytes, Qt::Uninitialized)
+    : m_device(device), m_buffer(kChunkBytes, Qt::Uninitialized)
 {
 }
 
@@ -91,18 +92,24 @@ std::optional<VCardLineReader::Physical> VCardLineReader::readPhysical()
     }
     Physical physical;
     bool readAnything = false;
-    QByteArray tail; // the last bytes read: the line's end even where the cap cut the text
+    // The last bytes read: the line's end even where the cap cut the text. A fixed array, as
+    // this runs for every line.
+    std::array<char, 3> tail{};
+    qsizetype tailSize = 0;
     for (;;) {
-        const qint64 count = m_device.readLine(m_chunk.data(), kChunkBytes);
-        if (count <= 0) {
-            m_readError = !m_device.atEnd();
+        const QByteArrayView piece = nextPiece();
+        if (piece.isEmpty()) {
             break;
         }
         readAnything = true;
-        const QByteArrayView piece(m_chunk.constData(), static_cast<qsizetype>(count));
         appendCapped(physical.line, piece, false);
-        tail.append(piece.last(qMin(piece.size(), qsizetype{3})));
-        tail = tail.right(3);
+        for (const char c : piece.last(qMin(piece.size(), qsizetype{3}))) {
+            if (tailSize == qsizetype{tail.size()}) {
+                tail = {tail[1], tail[2], c};
+            } else {
+                tail[static_cast<std::size_t>(tailSize++)] = c;
+            }
+        }
         if (piece.back() == '\n') {
             break;
         }
@@ -111,15 +118,16 @@ std::optional<VCardLineReader::Physical> VCardLineReader::readPhysical()
         return std::nullopt;
     }
     QByteArray& text = physical.line.text;
-    for (QByteArray* end : {&text, &tail}) {
-        if (end->endsWith('\n')) {
-            end->chop(1);
+    QByteArrayView end(tail.data(), tailSize);
+    for (const char lineEnd : {'\n', '\r'}) {
+        if (text.endsWith(lineEnd)) {
+            text.chop(1);
         }
-        if (end->endsWith('\r')) {
-            end->chop(1);
+        if (end.endsWith(lineEnd)) {
+            end.chop(1);
         }
     }
-    physical.softBreak = tail.endsWith('=');
+    physical.softBreak = end.endsWith('=');
     if (m_atStart) {
         m_atStart = false;
         if (text.startsWith(kUtf8Bom)) {
@@ -127,6 +135,24 @@ std::optional<VCardLineReader::Physical> VCardLineReader::readPhysical()
         }
     }
     return physical;
+}
+
+QByteArrayView VCardLineReader::nextPiece()
+{
+    if (m_bufferPos == m_bufferEnd) {
+        const qint64 count = m_device.read(m_buffer.data(), kChunkBytes);
+        if (count <= 0) {
+            m_readError = !m_device.atEnd();
+            return {};
+        }
+        m_bufferPos = 0;
+        m_bufferEnd = static_cast<qsizetype>(count);
+    }
+    const QByteArrayView ahead(m_buffer.constData() + m_bufferPos, m_bufferEnd - m_bufferPos);
+    const qsizetype newline = ahead.indexOf('\n');
+    const QByteArrayView piece = newline < 0 ? ahead : ahead.first(newline + 1);
+    m_bufferPos += piece.size();
+    return piece;
 }
 
 void VCardLineReader::appendCapped(Line& line, QByteArrayView more, bool moreTruncated)

@@ -35,10 +35,17 @@ private:
 
     std::optional<Physical> readPhysical();
     std::optional<Physical> takePhysical();
+    // The next piece of a physical line: up to and including its '\n', or as much of it as is
+    // read ahead. Empty at the end of the input or at a read error.
+    QByteArrayView nextPiece();
     static void appendCapped(Line& line, QByteArrayView more, bool moreTruncated);
 
     QIODevice& m_device;
-    QByteArray m_chunk;
+    // Read ahead here rather than through QIODevice::readLine, which reads unbuffered devices
+    // such as QBuffer one byte at a time.
+    QByteArray m_buffer;
+    qsizetype m_bufferPos = 0;
+    qsizetype m_bufferEnd = 0;
     std::optional<Physical> m_pending; // read ahead to see whether it continues the last line
     bool m_atStart = true;
     bool m_readError = false;

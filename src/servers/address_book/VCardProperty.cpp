@@ -9,6 +9,9 @@ namespace {
 // Unknown escapes keep their backslash: 2.1 writers put plain backslashes in values ("C:\temp").
 QString unescape(QStringView text)
 {
+    if (!text.contains(u'\\')) {
+        return text.toString(); // most values: one copy rather than a character at a time
+    }
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -40,24 +43,50 @@ VCardProperty::VCardProperty(QString group, QString name, QList<Parameter> param
 {
 }
 
+bool VCardProperty::sameName(QStringView a, QStringView b) noexcept
+{
+    return a.size() == b.size() && (a == b || a.compare(b, Qt::CaseInsensitive) == 0);
+}
+
 QStringList VCardProperty::parameterValues(QStringView name) const
 {
     QStringList values;
     for (const Parameter& parameter : m_parameters) {
-        if (parameter.name.compare(name, Qt::CaseInsensitive) == 0) {
+        if (sameName(parameter.name, name)) {
             values.append(parameter.value);
         }
     }
     return values;
 }
 
+bool VCardProperty::hasParameter(QStringView name, QStringView value) const
+{
+    for (const Parameter& parameter : m_parameters) {
+        if (sameName(parameter.name, name) &&
+            sameName(QStringView(parameter.value).trimmed(), value)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool VCardProperty::hasType(QStringView type) const
 {
-    for (const QString& value : parameterValues(u"TYPE")) {
-        for (const QStringView part : QStringView(value).split(u',')) {
-            if (part.trimmed().compare(type, Qt::CaseInsensitive) == 0) {
+    // Split by hand: this runs for every address of every card a folder loads.
+    for (const Parameter& parameter : m_parameters) {
+        if (!sameName(parameter.name, u"TYPE")) {
+            continue;
+        }
+        QStringView rest(parameter.value);
+        for (;;) {
+            const qsizetype comma = rest.indexOf(u',');
+            if (sameName((comma < 0 ? rest : rest.first(comma)).trimmed(), type)) {
                 return true;
             }
+            if (comma < 0) {
+                break;
+            }
+            rest = rest.sliced(comma + 1);
         }
     }
     return false;

@@ -23,8 +23,15 @@ public:
     [[nodiscard]] const QList<Parameter>& parameters() const noexcept { return m_parameters; }
     [[nodiscard]] const QString& rawValue() const noexcept { return m_rawValue; }
 
+    // Whether two property or parameter names are the same without regard to case. Cheap for
+    // names that differ in length or match exactly, as the upper-case names parsed here do.
+    [[nodiscard]] static bool sameName(QStringView a, QStringView b) noexcept;
+
     // The values of every parameter called `name` (any case), in order.
     [[nodiscard]] QStringList parameterValues(QStringView name) const;
+    // Whether a parameter called `name` has the value `value`, both in any case, blanks around
+    // the value ignored.
+    [[nodiscard]] bool hasParameter(QStringView name, QStringView value) const;
     // Whether TYPE lists `type` (any case), also when written `TYPE="a,b"` or bare as in 2.1.
     [[nodiscard]] bool hasType(QStringView type) const;
 

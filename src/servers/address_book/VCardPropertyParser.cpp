@@ -115,12 +115,7 @@ void appendParameter(QList<VCardProperty::Parameter>& parameters, QByteArrayView
 
 bool hasEncoding(const VCardProperty& property, QStringView encoding)
 {
-    for (const QString& value : property.parameterValues(u"ENCODING")) {
-        if (value.trimmed().compare(encoding, Qt::CaseInsensitive) == 0) {
-            return true;
-        }
-    }
-    return false;
+    return property.hasParameter(u"ENCODING", encoding);
 }
 
 } // namespace

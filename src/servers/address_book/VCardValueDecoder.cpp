@@ -72,6 +72,10 @@ QString VCardValueDecoder::decodeText(QByteArrayView bytes, const QString& chars
             return decodeWindows1252(bytes);
         }
     }
+    // Most values are plain ASCII, which reads the same in UTF-8 and Windows-1252.
+    if (QtPrivate::isAscii(QLatin1StringView(bytes))) {
+        return QString::fromLatin1(bytes);
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     return utf8.hasError() ? decodeWindows1252(bytes) : text;

@@ -1,0 +1,58 @@
+#include "servers/address_book/AddressBookApplication.h"
+
+#include "servers/address_book/AddressBookError.h"
+#include "servers/address_book/AddressBookExplorer.h"
+#include "servers/address_book/AddressBookItem.h"
+#include "servers/address_book/AddressBookNameSpace.h"
+#include "servers/address_book/ClipboardContents.h"
+#include "servers/address_book/FileDialogFolderChooser.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace addrell {
+
+AddressBookApplication::AddressBookApplication(std::shared_ptr<FolderChooser> chooser,
+                                               QLocale::Territory home)
+    : m_home(home), m_nameSpace(std::make_shared<AddressBookNameSpace>(std::move(chooser), home))
+{
+}
+
+std::shared_ptr<outlook::Application> AddressBookApplication::create()
+{
+    return std::make_shared<AddressBookApplication>(std::make_shared<FileDialogFolderChooser>());
+}
+
+std::shared_ptr<outlook::NameSpace> AddressBookApplication::GetNamespace(const QString& Type)
+{
+    if (Type.compare(u"MAPI", Qt::CaseInsensitive) != 0) {
+        throw AddressBookError::invalidArgument(
+            QStringLiteral("There is no namespace called \"%1\"; the only one is \"MAPI\".")
+                .arg(Type));
+    }
+    return m_nameSpace;
+}
+
+std::shared_ptr<outlook::Explorer> AddressBookApplication::ActiveExplorer()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const ClipboardContents contents =
+        ClipboardContents::read(clipboard ? clipboard->mimeData() : nullptr, m_home);
+    std::vector<std::shared_ptr<outlook::Item>> selected;
+    switch (contents.kind()) {
+    case ClipboardContents::Kind::Empty:
+        return nullptr;
+    case ClipboardContents::Kind::Cards:
+        selected.reserve(contents.cards().size());
+        for (const VCardContact& card : contents.cards()) {
+            selected.push_back(std::make_shared<AddressBookItem>(card));
+        }
+        break;
+    case ClipboardContents::Kind::Other:
+        selected.push_back(AddressBookItem::note());
+        break;
+    }
+    return std::make_shared<AddressBookExplorer>(std::move(selected));
+}
+
+} // namespace addrell

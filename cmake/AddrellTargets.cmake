@@ -15,3 +15,7 @@ function(addrell_add_gtest name)
   target_compile_definitions(${name} PRIVATE ADDRELL_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# The program's own folder once installed: it finds its ReturnAddress.txt beside its executable,
+# and <prefix>/bin/addrell links to it.
+set(ADDRELL_INSTALL_DIR lib/addrell)

@@ -1,4 +1,5 @@
 #include "automation/ServerFactories.h"
+#include "servers/address_book/AddressBookApplication.h"
 #include "servers/envelope_printer/EnvelopePrinterServer.h"
 #include "ui/main_window/QtDialogs.h"
 #include "ui/main_window/frmEnvelope.h"
@@ -9,11 +10,14 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Addrell"));
-    QApplication::setApplicationVersion(QStringLiteral("2.2.0.2"));
+    QApplication::setApplicationVersion(QStringLiteral(ADDRELL_VERSION));
+    // Ties the window to addrell.desktop, for its icon and name on the desktop.
+    QApplication::setDesktopFileName(QStringLiteral("addrell"));
 
     addrell::ServerFactories servers;
     servers.wordApplication = &addrell::EnvelopePrinterServer::createApplication;
     servers.wordGlobal = &addrell::EnvelopePrinterServer::createGlobal;
+    servers.outlookApplication = &addrell::AddressBookApplication::create;
 
     addrell::QtDialogs dialogs;
     addrell::frmEnvelope window(QCoreApplication::applicationDirPath(), dialogs,

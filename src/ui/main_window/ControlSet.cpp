@@ -2,17 +2,19 @@
 
 #include "ui/main_window/FlexGrid.h"
 #include "ui/main_window/LayoutTable.h"
+#include "ui/main_window/OptionButton.h"
 #include "ui/main_window/TabControl.h"
 
 #include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 
 namespace addrell {
 
@@ -35,6 +37,8 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent)
         text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         text->setTabChangesFocus(true);
+        // A narrow margin, so a four-line address shows whole in the return address box.
+        text->document()->setDocumentMargin(1);
         return text;
     }
     case ControlKind::ComboBox: {
@@ -48,15 +52,28 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent)
     case ControlKind::ListBox:
         return new QListWidget(parent);
     case ControlKind::OptionButton: {
-        auto* option = new QRadioButton(spec.caption, parent);
+        auto* option = new OptionButton(spec.caption, parent);
         option->setChecked(spec.has(ControlFlag::Selected));
         return option;
     }
-    case ControlKind::Frame:
-        return new QGroupBox(spec.caption, parent);
+    case ControlKind::Frame: {
+        if (!spec.has(ControlFlag::Borderless)) {
+            return new QGroupBox(spec.caption, parent);
+        }
+        auto* frame = new QFrame(parent);
+        frame->setAccessibleName(spec.caption);
+        return frame;
+    }
     case ControlKind::PictureBox: {
         auto* picture = new QLabel(parent);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (!spec.has(ControlFlag::Borderless)) {
+            picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+        }
+        if (!spec.picture.isEmpty()) {
+            // A picture larger than the box is cut at its right and bottom edges, not scaled.
+            picture->setPixmap(QPixmap(spec.picture));
+        }
         return picture;
     }
     case ControlKind::ProgressBar: {
@@ -93,6 +110,9 @@ void applyColours(QWidget* widget, const ControlSpec& spec)
         palette.setColor(QPalette::Window, colour);
         palette.setColor(QPalette::Base, colour);
         widget->setAutoFillBackground(true);
+    } else {
+        // System colours: the desktop's, not the window's own pale yellow.
+        palette.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Window));
     }
     if (spec.foreground) {
         const QColor colour = QColor::fromRgb(*spec.foreground);
@@ -118,6 +138,17 @@ QWidget* containerFor(const ControlSpec& spec, QWidget* window,
     return container;
 }
 
+// Where a control's Left and Top count from: a picture box's interior, inside its edge; every
+// other container's outer corner.
+QPoint originIn(const ControlSpec& spec, const QWidget* container)
+{
+    if (!spec.container.isEmpty() &&
+        LayoutTable::control(spec.container).kind == ControlKind::PictureBox) {
+        return container->contentsRect().topLeft();
+    }
+    return {};
+}
+
 } // namespace
 
 ControlSet ControlSet::build(QWidget* window)
@@ -125,14 +156,16 @@ ControlSet ControlSet::build(QWidget* window)
     ControlSet set;
     QWidget* previous = nullptr;
     for (const ControlSpec& spec : LayoutTable::controls()) {
-        QWidget* widget = createWidget(spec, containerFor(spec, window, set.m_controls));
+        QWidget* container = containerFor(spec, window, set.m_controls);
+        QWidget* widget = createWidget(spec, container);
         widget->setObjectName(spec.name);
         if (spec.index >= 0) {
             widget->setProperty("index", spec.index);
         }
         widget->setGeometry(
-            LayoutTable::toPixels(spec.rect.left), LayoutTable::toPixels(spec.rect.top),
-            LayoutTable::toPixels(spec.rect.width), LayoutTable::toPixels(spec.rect.height));
+            QRect(LayoutTable::toPixels(spec.rect.left), LayoutTable::toPixels(spec.rect.top),
+                  LayoutTable::toPixels(spec.rect.width), LayoutTable::toPixels(spec.rect.height))
+                .translated(originIn(spec, container)));
         widget->setFont(fontFor(spec.font, window->font()));
         applyColours(widget, spec);
         widget->setToolTip(spec.toolTip);

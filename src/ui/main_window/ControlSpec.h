@@ -40,6 +40,8 @@ namespace ControlFlag {
 inline constexpr unsigned Hidden = 1U << 0;
 inline constexpr unsigned MultiLine = 1U << 1;
 inline constexpr unsigned Selected = 1U << 2;
+// No border: a frame without its outline and caption band, a picture box without its sunken edge.
+inline constexpr unsigned Borderless = 1U << 3;
 } // namespace ControlFlag
 
 // One row of the window's layout table.
@@ -56,6 +58,7 @@ struct ControlSpec {
     std::optional<QRgb> foreground;
     unsigned flags = 0;
     QString toolTip;
+    QString picture; // a stored picture (a resource path), drawn unscaled from the top-left
 
     [[nodiscard]] bool has(unsigned flag) const noexcept { return (flags & flag) != 0; }
     // The key a control is found under: its name, with the index for an array element.

@@ -5,12 +5,15 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace addrell {
 
 namespace {
 
 constexpr int kCellPadding = 8;
+// The grid's own colour around its cells.
+const QColor kBackgroundBeyondCells(128, 128, 128);
 
 } // namespace
 
@@ -20,12 +23,18 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), m_model(new FlexGridMo
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid for the next control rather than moving between cells.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
+    QPalette headerPalette = horizontalHeader()->palette();
+    headerPalette.setColor(QPalette::Base, kBackgroundBeyondCells);
+    headerPalette.setColor(QPalette::Window, kBackgroundBeyondCells);
+    horizontalHeader()->setPalette(headerPalette);
     connect(m_model, &FlexGridModel::cellsChanged, this, &FlexGrid::fitRows);
     m_model->setGridCols(2);
     m_model->setGridRows(2);
@@ -95,6 +104,19 @@ void FlexGrid::mouseReleaseEvent(QMouseEvent* event)
 {
     QTableView::mouseReleaseEvent(event);
     emit mouseUp();
+}
+
+void FlexGrid::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+    const int right = columnViewportPosition(Cols() - 1) + columnWidth(Cols() - 1);
+    const int rows = model()->rowCount();
+    const int bottom = rows == 0 ? 0 : rowViewportPosition(rows - 1) + rowHeight(rows - 1);
+    QPainter painter(viewport());
+    const QRect area = viewport()->rect();
+    painter.fillRect(QRect(QPoint(right, 0), area.bottomRight()), kBackgroundBeyondCells);
+    painter.fillRect(QRect(QPoint(0, bottom), QPoint(right - 1, area.bottom())),
+                     kBackgroundBeyondCells);
 }
 
 void FlexGrid::fitRows()

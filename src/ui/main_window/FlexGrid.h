@@ -29,6 +29,7 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void fitRows();

@@ -5,7 +5,9 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QGuiApplication>
 #include <QMetaObject>
+#include <QPalette>
 
 #include <algorithm>
 
@@ -14,7 +16,25 @@ namespace addrell {
 namespace {
 
 constexpr std::int32_t kSubscriptOutOfRange = 381;
-const QColor kCellBackground(192, 255, 255);
+
+// The lines `text` shows, counting line breaks as LineEnds does (CR LF is one break), without
+// building the converted text: this runs for every cell of a folder load.
+int lineCount(QStringView text)
+{
+    int lines = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r') {
+            if (i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+            ++lines;
+        } else if (c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
+            ++lines;
+        }
+    }
+    return lines;
+}
 
 [[noreturn]] void invalidCell()
 {
@@ -72,7 +92,7 @@ void FlexGridModel::setCell(std::int32_t row, std::int32_t col, const QString& t
 {
     checkCell(row, col);
     m_cells[static_cast<std::size_t>(row)][col] = text;
-    m_maxLines = std::max(m_maxLines, static_cast<int>(LineEnds::toLf(text).count(u'\n')) + 1);
+    m_maxLines = std::max(m_maxLines, lineCount(text));
     announceLater();
 }
 
@@ -123,8 +143,9 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const
         return QVariant::fromValue(Qt::AlignTop |
                                    m_alignment[static_cast<std::size_t>(index.column())]);
     case Qt::BackgroundRole:
-        // Column 0 is fixed and keeps the header's look.
-        return index.column() == 0 ? QVariant() : QVariant(QBrush(kCellBackground));
+        // Column 0 is fixed and keeps the header's look; the other cells show the grid's own
+        // background.
+        return index.column() == 0 ? QVariant(QGuiApplication::palette().button()) : QVariant();
     default:
         return {};
     }

@@ -31,11 +31,12 @@ constexpr QRgb kBlue = qRgb(0, 0, 255);
 ControlSpec row(QString name, int index, K kind, QString caption, QString container, int page,
                 TwipRect rect, FontSpec font, std::optional<QRgb> background = std::nullopt,
                 std::optional<QRgb> foreground = std::nullopt, unsigned flags = 0,
-                QString toolTip = {})
+                QString toolTip = {}, QString picture = {})
 {
     return ControlSpec{std::move(name),      index,      kind,  std::move(caption),
                        std::move(container), page,       rect,  std::move(font),
-                       background,           foreground, flags, std::move(toolTip)};
+                       background,           foreground, flags, std::move(toolTip),
+                       std::move(picture)};
 }
 
 std::vector<ControlSpec> buildTable()
@@ -51,8 +52,10 @@ std::vector<ControlSpec> buildTable()
             F::Hidden),
         row("SSTab1", -1, K::TabControl, "", w, -1, {1635, 75, 7170, 4440}, kWindowFont),
         row("MSFG1", -1, K::Grid, "", kTab, 1, {120, 360, 6945, 3975}, kSmallSerif, kPaleCyan),
-        row("Frame4", -1, K::Frame, "Envelope", kTab, 0, {180, 600, 6735, 3660}, kLargeSans,
-            kWhite),
+        // The envelope: the return address box and the stamp sit where an outline and a caption
+        // would be.
+        row("Frame4", -1, K::Frame, "Envelope", kTab, 0, {180, 600, 6735, 3660}, kLargeSans, kWhite,
+            {}, F::Borderless),
         row("txtAddress", -1, K::TextBox, "", "Frame4", -1, {1920, 1920, 4575, 1560}, kWindowFont,
             kPaleCyan, {}, F::MultiLine),
         row("Frame3", -1, K::Frame, "Printer", kTab, 2, {5040, 600, 1860, 1395}, kSmallSans),
@@ -84,7 +87,8 @@ std::vector<ControlSpec> buildTable()
         row("Label1", -1, K::Label, "Select Return Address:", kTab, 2, {120, 600, 3135, 375},
             kWindowFont),
         row("lblPath", -1, K::Label, "lblPath", kTab, 2, {120, 3720, 6855, 615}, kWindowFont),
-        row("picStamp", -1, K::PictureBox, "", "Frame4", -1, {4560, 0, 2175, 735}, kWindowFont),
+        row("picStamp", -1, K::PictureBox, "", "Frame4", -1, {4560, 0, 2175, 735}, kWindowFont, {},
+            {}, F::Borderless, {}, QStringLiteral(":/addrell/stamp.bmp")),
         row("lblVer", -1, K::Label, "Ver 2.2 ", kTab, 2, {5040, 2040, 1815, 255}, kWindowFont),
     };
 }

@@ -23,6 +23,8 @@ public:
     [[nodiscard]] static QRgb windowBackground() { return qRgb(255, 255, 192); }
     [[nodiscard]] static FontSpec windowFont() { return {QStringLiteral("Times New Roman"), 12.0}; }
     [[nodiscard]] static QStringList tabCaptions();
+    // The window's icon, also the program's: a 32 x 32 and a 16 x 16 image.
+    [[nodiscard]] static QString windowIcon() { return QStringLiteral(":/addrell/addrell.ico"); }
 
     [[nodiscard]] static int toPixels(int twips);
 };

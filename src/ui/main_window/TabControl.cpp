@@ -20,6 +20,8 @@ TabControl::TabControl(const QStringList& captions, QWidget* parent)
     m_tabBar->setExpanding(true);
     m_tabBar->setDrawBase(false);
     setFocusProxy(m_tabBar);
+    // The tab control takes its place in the window's tab order; the strip takes the focus.
+    setFocusPolicy(m_tabBar->focusPolicy());
     connect(m_tabBar, &QTabBar::currentChanged, this, &TabControl::showPage);
     showPage(m_tabBar->currentIndex());
 }
@@ -68,6 +70,10 @@ void TabControl::paintEvent(QPaintEvent* /*event*/)
     option.rect = rect().adjusted(0, kTabStripHeight - 1, 0, 0);
     option.tabBarSize = m_tabBar->size();
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+    // The pages show the plain system colour, as the window's other system-coloured controls do,
+    // rather than the style's lighter shading.
+    const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    painter.fillRect(option.rect.adjusted(edge, edge, -edge, -edge), palette().window());
 }
 
 } // namespace addrell

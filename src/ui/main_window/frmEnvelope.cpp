@@ -11,9 +11,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFont>
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <cstdint>
 
@@ -37,6 +39,7 @@ QWidget* prepareWindow(QWidget* window)
 
     window->setObjectName(QStringLiteral("frmEnvelope"));
     window->setWindowTitle(LayoutTable::windowTitle());
+    window->setWindowIcon(QIcon(LayoutTable::windowIcon()));
     const FontSpec fontSpec = LayoutTable::windowFont();
     QFont font(fontSpec.family);
     font.setPointSizeF(fontSpec.points);
@@ -93,6 +96,9 @@ void frmEnvelope::connectEvents()
     // A user's choice only; code that sets the index runs the handler itself.
     connect(control<QComboBox>(QStringLiteral("cboAddress")), &QComboBox::activated, this,
             &frmEnvelope::cboAddress_Click);
+    // The design's own help button stays hidden; F1 is how a Linux desktop asks for help.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &frmEnvelope::showHelp);
 }
 
 bool frmEnvelope::OpenFile(const QString& sFileName)
@@ -203,6 +209,18 @@ void frmEnvelope::mousePressEvent(QMouseEvent* event)
                         : event->button() == Qt::RightButton ? ContactBrowser::MouseButton::Right
                                                              : ContactBrowser::MouseButton::Middle;
     dispatch([this, button] { m_browser.Form_MouseDown(button); });
+}
+
+void frmEnvelope::showHelp()
+{
+    if (m_help == nullptr) {
+        m_help = new frmHelp(this);
+        // Closing it unloads it; the next F1 loads it afresh.
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 bool frmEnvelope::blnMSWord()

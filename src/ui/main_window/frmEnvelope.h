@@ -12,11 +12,13 @@
 #include "return_address/FileChannel.h"
 #include "return_address/ReturnAddressController.h"
 #include "return_address/ReturnAddressState.h"
+#include "ui/help_window/frmHelp.h"
 #include "ui/main_window/ControlSet.h"
 #include "ui/main_window/QtContactsView.h"
 #include "ui/main_window/QtPrintView.h"
 #include "ui/main_window/QtReturnAddressView.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -58,6 +60,8 @@ public:
     [[nodiscard]] bool blnNoWord() const noexcept { return m_word.blnNoWord; }
     [[nodiscard]] bool blnMSWord();
     [[nodiscard]] const Variant& varCurRow() const noexcept { return m_contacts.varCurRow; }
+    // The help window while it is open (F1 opens it), else null.
+    [[nodiscard]] frmHelp* helpWindow() const noexcept { return m_help; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +78,7 @@ private:
     void cmdNext_Click();
     void cmdPrevious_Click();
     void MSFG1_MouseUp();
+    void showHelp();
 
     // Runs an event handler so that any failure it lets through becomes a message box.
     void dispatch(const std::function<void()>& handler);
@@ -102,6 +107,7 @@ private:
     ContactFolderLoader m_folderLoader;
     UseContact m_useContact;
     ContactBrowser m_browser;
+    QPointer<frmHelp> m_help;
     bool m_unloaded = false;
 };
 

@@ -312,18 +312,67 @@ TEST_F(frmEnvelopeTest, ContactsFromAPickedFolderAreBrowsedIntoTheRecipientBox)
     EXPECT_EQ(text(*window, "txtAddress"), QStringLiteral("Ann\n1 Road\nTown"));
 }
 
-TEST_F(frmEnvelopeTest, AccessKeyClicksExit)
+TEST_F(frmEnvelopeTest, AccessKeysClickTheirButtonsAndTheHiddenHelpButtonStaysInert)
 {
     writeDefault(kExample);
     const auto window = open();
     window->show();
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QSignalSpy clicked(window->control<QPushButton>(QStringLiteral("cmdExit")),
-                       &QPushButton::clicked);
+    const auto spyOn = [&window](const char* name) {
+        return std::make_unique<QSignalSpy>(window->control<QPushButton>(QString::fromLatin1(name)),
+                                            &QPushButton::clicked);
+    };
+
+    const auto help = spyOn("cmdTest");
+    QTest::keyClick(window.get(), Qt::Key_H, Qt::AltModifier);
+    EXPECT_FALSE(window->control<QPushButton>(QStringLiteral("cmdTest"))->isDown());
+    EXPECT_FALSE(help->wait(250));
+    EXPECT_EQ(window->helpWindow(), nullptr);
+
+    const auto useContact = spyOn("cmdPreview");
+    QTest::keyClick(window.get(), Qt::Key_U, Qt::AltModifier);
+    EXPECT_TRUE(useContact->wait(2000));
+
+    dialogs.setNextAnswer(MessageResult::No);
+    const auto print = spyOn("cmdPrint");
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::AltModifier);
+    EXPECT_TRUE(print->wait(2000));
+    EXPECT_TRUE(dialogs.messageTexts().contains(QStringLiteral("Print Envelope?")));
+
+    const auto exit = spyOn("cmdExit");
     QTest::keyClick(window.get(), Qt::Key_X, Qt::AltModifier);
-    EXPECT_TRUE(clicked.wait(2000));
+    EXPECT_TRUE(exit->wait(2000));
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(frmEnvelopeTest, F1OpensOneHelpWindowAndClosingItLeavesTheWindow)
+{
+    writeDefault(kExample);
+    const auto window = open();
+    window->show();
+    const auto activate = [&window] {
+        QApplication::setActiveWindow(window.get());
+        return QTest::qWaitForWindowActive(window.get());
+    };
+    ASSERT_TRUE(activate());
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    const QPointer<frmHelp> help = window->helpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Addrell Help"));
+    EXPECT_EQ(help->lblHelp()->text(), frmHelp::helpText());
+
+    ASSERT_TRUE(activate());
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(window->helpWindow(), help.data());
+
+    help->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(help.isNull());
+    EXPECT_EQ(window->helpWindow(), nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(dialogs.messages().empty());
 }
 
 } // namespace

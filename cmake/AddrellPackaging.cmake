@@ -1,0 +1,24 @@
+# The Debian package: `cpack -G DEB` in a build folder (tools/package makes a release one).
+set(CPACK_PACKAGE_NAME addrell)
+set(CPACK_PACKAGE_VENDOR "Addrell")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Addrell prints one business envelope at a time. The return address comes from a
+plain-text file; the recipient comes from a vCard contact (any address book, Outlook
+included, exports vCard) or is typed in. It prints through CUPS on #10 envelopes,
+right-fed or centre-fed, or saves a PDF when there is no printer.")
+set(CPACK_PACKAGE_CONTACT "Addrell developers <addrell@localhost>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What the libraries do not say: the fonts the window's Windows font names map to, and Qt's
+# window-system plugins.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
+
+include(CPack)

@@ -21,4 +21,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
 
+# The user writes their own return addresses into the installed ReturnAddress.txt: as a conffile,
+# an upgrade keeps their edits instead of putting the sample back.
+file(WRITE ${PROJECT_BINARY_DIR}/debian/conffiles
+     "${CPACK_PACKAGING_INSTALL_PREFIX}/${ADDRELL_INSTALL_DIR}/ReturnAddress.txt\n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/debian/conffiles)
+
 include(CPack)

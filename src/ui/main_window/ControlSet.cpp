@@ -20,13 +20,13 @@ namespace addrell {
 
 namespace {
 
-QWidget* createWidget(const ControlSpec& spec, QWidget* parent)
+QWidget* createWidget(const ControlLayout& layout, QWidget* parent)
 {
-    switch (spec.kind) {
+    switch (layout.kind) {
     case ControlKind::CommandButton:
-        return new QPushButton(spec.caption, parent);
+        return new QPushButton(layout.caption, parent);
     case ControlKind::Label: {
-        auto* label = new QLabel(spec.caption, parent);
+        auto* label = new QLabel(layout.caption, parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
         label->setTextFormat(Qt::PlainText);
@@ -46,33 +46,33 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent)
         combo->setEditable(true);
         // Typed text must neither add an item nor select one.
         combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setEditText(spec.caption);
+        combo->setEditText(layout.caption);
         return combo;
     }
     case ControlKind::ListBox:
         return new QListWidget(parent);
     case ControlKind::OptionButton: {
-        auto* option = new OptionButton(spec.caption, parent);
-        option->setChecked(spec.has(ControlFlag::Selected));
+        auto* option = new OptionButton(layout.caption, parent);
+        option->setChecked(layout.has(ControlFlag::Selected));
         return option;
     }
     case ControlKind::Frame: {
-        if (!spec.has(ControlFlag::Borderless)) {
-            return new QGroupBox(spec.caption, parent);
+        if (!layout.has(ControlFlag::Borderless)) {
+            return new QGroupBox(layout.caption, parent);
         }
         auto* frame = new QFrame(parent);
-        frame->setAccessibleName(spec.caption);
+        frame->setAccessibleName(layout.caption);
         return frame;
     }
     case ControlKind::PictureBox: {
         auto* picture = new QLabel(parent);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (!spec.has(ControlFlag::Borderless)) {
+        if (!layout.has(ControlFlag::Borderless)) {
             picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         }
-        if (!spec.picture.isEmpty()) {
+        if (!layout.picture.isEmpty()) {
             // A picture larger than the box is cut at its right and bottom edges, not scaled.
-            picture->setPixmap(QPixmap(spec.picture));
+            picture->setPixmap(QPixmap(layout.picture));
         }
         return picture;
     }
@@ -91,22 +91,22 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent)
     throw std::logic_error("unknown control kind");
 }
 
-QFont fontFor(const FontSpec& spec, const QFont& windowFont)
+QFont fontFor(const FontSpec& layout, const QFont& windowFont)
 {
-    if (spec.family.isEmpty()) {
+    if (layout.family.isEmpty()) {
         return windowFont;
     }
-    QFont font(spec.family);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    QFont font(layout.family);
+    font.setPointSizeF(layout.points);
+    font.setBold(layout.bold);
     return font;
 }
 
-void applyColours(QWidget* widget, const ControlSpec& spec)
+void applyColours(QWidget* widget, const ControlLayout& layout)
 {
     QPalette palette = widget->palette();
-    if (spec.background) {
-        const QColor colour = QColor::fromRgb(*spec.background);
+    if (layout.background) {
+        const QColor colour = QColor::fromRgb(*layout.background);
         palette.setColor(QPalette::Window, colour);
         palette.setColor(QPalette::Base, colour);
         widget->setAutoFillBackground(true);
@@ -114,36 +114,36 @@ void applyColours(QWidget* widget, const ControlSpec& spec)
         // System colours: the desktop's, not the window's own pale yellow.
         palette.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Window));
     }
-    if (spec.foreground) {
-        const QColor colour = QColor::fromRgb(*spec.foreground);
+    if (layout.foreground) {
+        const QColor colour = QColor::fromRgb(*layout.foreground);
         palette.setColor(QPalette::WindowText, colour);
         palette.setColor(QPalette::Text, colour);
     }
     widget->setPalette(palette);
 }
 
-QWidget* containerFor(const ControlSpec& spec, QWidget* window,
+QWidget* containerFor(const ControlLayout& layout, QWidget* window,
                       const QHash<QString, QWidget*>& built)
 {
-    if (spec.container.isEmpty()) {
+    if (layout.container.isEmpty()) {
         return window;
     }
-    QWidget* container = built.value(spec.container);
+    QWidget* container = built.value(layout.container);
     if (container == nullptr) {
-        throw std::logic_error("container listed after " + spec.key().toStdString());
+        throw std::logic_error("container listed after " + layout.key().toStdString());
     }
-    if (spec.page >= 0) {
-        return static_cast<TabControl*>(container)->page(spec.page);
+    if (layout.page >= 0) {
+        return static_cast<TabControl*>(container)->page(layout.page);
     }
     return container;
 }
 
 // Where a control's Left and Top count from: a picture box's interior, inside its edge; every
 // other container's outer corner.
-QPoint originIn(const ControlSpec& spec, const QWidget* container)
+QPoint originIn(const ControlLayout& layout, const QWidget* container)
 {
-    if (!spec.container.isEmpty() &&
-        LayoutTable::control(spec.container).kind == ControlKind::PictureBox) {
+    if (!layout.container.isEmpty() &&
+        LayoutTable::control(layout.container).kind == ControlKind::PictureBox) {
         return container->contentsRect().topLeft();
     }
     return {};
@@ -155,21 +155,22 @@ ControlSet ControlSet::build(QWidget* window)
 {
     ControlSet set;
     QWidget* previous = nullptr;
-    for (const ControlSpec& spec : LayoutTable::controls()) {
-        QWidget* container = containerFor(spec, window, set.m_controls);
-        QWidget* widget = createWidget(spec, container);
-        widget->setObjectName(spec.name);
-        if (spec.index >= 0) {
-            widget->setProperty("index", spec.index);
+    for (const ControlLayout& layout : LayoutTable::controls()) {
+        QWidget* container = containerFor(layout, window, set.m_controls);
+        QWidget* widget = createWidget(layout, container);
+        widget->setObjectName(layout.name);
+        if (layout.index >= 0) {
+            widget->setProperty("index", layout.index);
         }
-        widget->setGeometry(
-            QRect(LayoutTable::toPixels(spec.rect.left), LayoutTable::toPixels(spec.rect.top),
-                  LayoutTable::toPixels(spec.rect.width), LayoutTable::toPixels(spec.rect.height))
-                .translated(originIn(spec, container)));
-        widget->setFont(fontFor(spec.font, window->font()));
-        applyColours(widget, spec);
-        widget->setToolTip(spec.toolTip);
-        if (spec.has(ControlFlag::Hidden)) {
+        widget->setGeometry(QRect(LayoutTable::toPixels(layout.rect.left),
+                                  LayoutTable::toPixels(layout.rect.top),
+                                  LayoutTable::toPixels(layout.rect.width),
+                                  LayoutTable::toPixels(layout.rect.height))
+                                .translated(originIn(layout, container)));
+        widget->setFont(fontFor(layout.font, window->font()));
+        applyColours(widget, layout);
+        widget->setToolTip(layout.toolTip);
+        if (layout.has(ControlFlag::Hidden)) {
             widget->hide();
         }
         // The table is in tab order; only controls that can take the focus join the chain.
@@ -179,7 +180,7 @@ ControlSet ControlSet::build(QWidget* window)
             }
             previous = widget;
         }
-        set.m_controls.insert(spec.key(), widget);
+        set.m_controls.insert(layout.key(), widget);
     }
     return set;
 }

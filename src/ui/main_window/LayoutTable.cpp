@@ -28,18 +28,18 @@ constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kBlue = qRgb(0, 0, 255);
 
-ControlSpec row(QString name, int index, K kind, QString caption, QString container, int page,
-                TwipRect rect, FontSpec font, std::optional<QRgb> background = std::nullopt,
-                std::optional<QRgb> foreground = std::nullopt, unsigned flags = 0,
-                QString toolTip = {}, QString picture = {})
+ControlLayout row(QString name, int index, K kind, QString caption, QString container, int page,
+                  TwipRect rect, FontSpec font, std::optional<QRgb> background = std::nullopt,
+                  std::optional<QRgb> foreground = std::nullopt, unsigned flags = 0,
+                  QString toolTip = {}, QString picture = {})
 {
-    return ControlSpec{std::move(name),      index,      kind,  std::move(caption),
-                       std::move(container), page,       rect,  std::move(font),
-                       background,           foreground, flags, std::move(toolTip),
-                       std::move(picture)};
+    return ControlLayout{std::move(name),      index,      kind,  std::move(caption),
+                         std::move(container), page,       rect,  std::move(font),
+                         background,           foreground, flags, std::move(toolTip),
+                         std::move(picture)};
 }
 
-std::vector<ControlSpec> buildTable()
+std::vector<ControlLayout> buildTable()
 {
     const QString w;
     return {
@@ -95,18 +95,18 @@ std::vector<ControlSpec> buildTable()
 
 } // namespace
 
-const std::vector<ControlSpec>& LayoutTable::controls()
+const std::vector<ControlLayout>& LayoutTable::controls()
 {
-    static const std::vector<ControlSpec> table = buildTable();
+    static const std::vector<ControlLayout> table = buildTable();
     return table;
 }
 
-const ControlSpec& LayoutTable::control(const QString& key)
+const ControlLayout& LayoutTable::control(const QString& key)
 {
-    static const QHash<QString, const ControlSpec*> byKey = [] {
-        QHash<QString, const ControlSpec*> index;
-        for (const ControlSpec& spec : controls()) {
-            index.insert(spec.key(), &spec);
+    static const QHash<QString, const ControlLayout*> byKey = [] {
+        QHash<QString, const ControlLayout*> index;
+        for (const ControlLayout& layout : controls()) {
+            index.insert(layout.key(), &layout);
         }
         return index;
     }();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main_window/ControlSpec.h"
+#include "ui/main_window/ControlLayout.h"
 
 #include <QRgb>
 #include <QStringList>
@@ -15,8 +15,8 @@ class LayoutTable {
 public:
     static constexpr int kTwipsPerPixel = 15;
 
-    [[nodiscard]] static const std::vector<ControlSpec>& controls();
-    [[nodiscard]] static const ControlSpec& control(const QString& key);
+    [[nodiscard]] static const std::vector<ControlLayout>& controls();
+    [[nodiscard]] static const ControlLayout& control(const QString& key);
 
     [[nodiscard]] static QString windowTitle() { return QStringLiteral("Tresk's Addrell"); }
     [[nodiscard]] static TwipRect clientArea() { return {3405, 2985, 9120, 5370}; }

@@ -138,9 +138,9 @@ protected:
     [[nodiscard]] QString keyOf(const QWidget* focus) const
     {
         for (; focus != nullptr; focus = focus->parentWidget()) {
-            for (const ControlSpec& spec : LayoutTable::controls()) {
-                if (widget(spec.key()) == focus) {
-                    return spec.key();
+            for (const ControlLayout& layout : LayoutTable::controls()) {
+                if (widget(layout.key()) == focus) {
+                    return layout.key();
                 }
             }
         }
@@ -165,8 +165,8 @@ protected:
 TEST_F(LayoutTest, TheTableListsEveryControlInTabOrder)
 {
     QStringList table;
-    for (const ControlSpec& spec : LayoutTable::controls()) {
-        table << spec.key();
+    for (const ControlLayout& layout : LayoutTable::controls()) {
+        table << layout.key();
     }
     QStringList expected;
     for (const Designed& row : designed()) {
@@ -217,9 +217,9 @@ TEST_F(LayoutTest, EveryControlSitsInItsContainerWithItsRectangleAndFont)
 TEST_F(LayoutTest, StoredSettingsHoldAtStart)
 {
     QStringList hidden;
-    for (const ControlSpec& spec : LayoutTable::controls()) {
-        if (widget(spec.key())->isHidden()) {
-            hidden << spec.key();
+    for (const ControlLayout& layout : LayoutTable::controls()) {
+        if (widget(layout.key())->isHidden()) {
+            hidden << layout.key();
         }
     }
     EXPECT_EQ(hidden, (QStringList{"cmdPrevious", "cmdNext", "cmdTest", "pbrContacts",

@@ -150,9 +150,9 @@ TEST_F(frmEnvelopeTest, OpensWithTheDesignedControlsVisibleAndFocusOnExit)
     QApplication::setActiveWindow(window.get());
 
     QStringList visible;
-    for (const ControlSpec& spec : LayoutTable::controls()) {
-        if (window->control<QWidget>(spec.key())->isVisible()) {
-            visible << spec.key();
+    for (const ControlLayout& layout : LayoutTable::controls()) {
+        if (window->control<QWidget>(layout.key())->isVisible()) {
+            visible << layout.key();
         }
     }
     visible.sort();

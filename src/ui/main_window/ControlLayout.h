@@ -45,7 +45,7 @@ inline constexpr unsigned Borderless = 1U << 3;
 } // namespace ControlFlag
 
 // One row of the window's layout table.
-struct ControlSpec {
+struct ControlLayout {
     QString name;
     int index = -1; // the element of a control array, -1 for a plain control
     ControlKind kind = ControlKind::Label;

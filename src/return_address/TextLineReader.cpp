@@ -1,10 +1,9 @@
 #include "return_address/TextLineReader.h"
 
 #include "automation/AutomationError.h"
+#include "util/Windows1252.h"
 
 #include <QIODevice>
-
-#include <array>
 
 namespace addrell {
 
@@ -75,24 +74,6 @@ private:
     unsigned char m_low = 0x80;
     unsigned char m_high = 0xBF;
 };
-
-// Windows-1252 differs from Latin-1 only in 0x80 to 0x9F; its five unassigned bytes keep their
-// Latin-1 (C1) meaning, as Windows itself maps them.
-constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-QString fromWindows1252(const QByteArray& bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        text[i] =
-            (byte >= 0x80 && byte <= 0x9F) ? QChar(kWindows1252High[byte - 0x80]) : QChar(byte);
-    }
-    return text;
-}
 
 } // namespace
 
@@ -173,7 +154,7 @@ QString TextLineReader::readLine()
             break;
         }
     }
-    return m_utf8 ? QString::fromUtf8(line) : fromWindows1252(line);
+    return m_utf8 ? QString::fromUtf8(line) : Windows1252::decode(line);
 }
 
 } // namespace addrell

@@ -1,19 +1,12 @@
 #include "servers/address_book/VCardValueDecoder.h"
 
-#include <QStringDecoder>
+#include "util/Windows1252.h"
 
-#include <array>
+#include <QStringDecoder>
 
 namespace addrell {
 
 namespace {
-
-// Windows-1252 differs from Latin-1 only in 0x80-0x9F; its five unassigned bytes map to
-// the C1 controls, as Windows itself does.
-constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Longer names are garbage; no decoder is asked about them.
 constexpr qsizetype kMaxCharsetNameLength = 64;
@@ -83,14 +76,7 @@ QString VCardValueDecoder::decodeText(QByteArrayView bytes, const QString& chars
 
 QString VCardValueDecoder::decodeWindows1252(QByteArrayView bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        text.append(byte >= 0x80 && byte < 0xA0 ? QChar(kWindows1252High[byte - 0x80])
-                                                : QChar(byte));
-    }
-    return text;
+    return Windows1252::decode(bytes);
 }
 
 } // namespace addrell

@@ -106,7 +106,7 @@ TEST_F(AddressBookEndToEnd, CopiedTextOrBrokenCardsDoNotBecomeTheRecipient)
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_TRUE(view.address.isEmpty());
 
-    copyText(u"BEGIN:VCARD\nFN:Never Ends\n"_s); // vCard data, but no whole card in it
+    copyText(u"BEGIN:VCARD\n"_s); // vCard data, but no card in it
     useContact.cmdPreview_Click();
     EXPECT_EQ(dialogs.messageTexts(),
               QStringList{u"Error No: -2147352567\r\nDescription: Array index out of bounds."_s});

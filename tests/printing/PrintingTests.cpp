@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
+
 namespace addrell {
 namespace {
 
@@ -34,13 +37,12 @@ protected:
         factories.wordGlobal = [this] { return std::make_shared<testing::FakeWordGlobal>(log); };
     }
 
-    QStringList printOutArguments() const
+    // A fresh start: nothing created, nothing asked.
+    void restart()
     {
-        QStringList described;
-        for (const Variant& argument : log->lastPrintOut) {
-            described << describe(argument);
-        }
-        return described;
+        log = std::make_shared<testing::WordLog>();
+        state = WordState{};
+        dialogs.clear();
     }
 
     std::shared_ptr<testing::WordLog> log = std::make_shared<testing::WordLog>();
@@ -52,76 +54,70 @@ protected:
     EnvelopePrintJob job{state, instance, factories, view, dialogs};
 };
 
-QStringList expectedArguments(const QString& address, const QString& returnAddress, bool center)
-{
-    QStringList arguments{"bool:False",
-                          "str:" + address,
-                          "missing",
-                          "bool:False",
-                          "str:" + returnAddress,
-                          "missing",
-                          "bool:False",
-                          "bool:False",
-                          "missing",
-                          "single:297.36",
-                          "single:684",
-                          "missing",
-                          "i32:0",
-                          "i32:0",
-                          "i32:0",
-                          "i32:0",
-                          center ? "bool:True" : "bool:False",
-                          center ? "i32:4" : "i32:6"};
-    while (arguments.size() < 28) {
-        arguments << QStringLiteral("missing");
-    }
-    return arguments;
-}
-
 TEST_F(PrintingTest, FirstPrintHoldsTheWholeConversationForEitherFeed)
 {
     for (const bool center : {false, true}) {
         SCOPED_TRACE(center ? "Print Center" : "Print Right");
-        log = std::make_shared<testing::WordLog>();
-        state = WordState{};
-        dialogs.clear();
+        restart();
+        EnvelopePrintJob freshJob{state, instance, factories, view, dialogs};
         view.center = center;
         dialogs.setNextAnswer(MessageResult::Yes);
-        EnvelopePrintJob freshJob{state, instance, factories, view, dialogs};
         freshJob.cmdPrint_Click();
 
-        EXPECT_EQ(log->calls,
-                  (QStringList{"create Word.Application", "Application.Documents",
-                               "Documents.Add(missing, missing, missing, missing)",
-                               "Application.ActiveDocument", "Global.InchesToPoints(single:4.13)",
-                               "Global.InchesToPoints(single:9.5)", "Document.Envelope",
-                               "Envelope.PrintOut"}));
-        EXPECT_EQ(printOutArguments(), expectedArguments(view.address, view.returnAddress, center));
+        EXPECT_EQ(log->calls, (QStringList{"create Word.Application", "Application.Documents",
+                                           "Documents.Add(missing, missing, missing, missing)",
+                                           "Application.ActiveDocument", "create Word.Global",
+                                           "Global.InchesToPoints(single:4.13)",
+                                           "Global.InchesToPoints(single:9.5)", "Document.Envelope",
+                                           "Envelope.PrintOut"}));
+        QStringList arguments;
+        for (const Variant& argument : log->lastPrintOut) {
+            arguments << describe(argument);
+        }
+        QStringList expected{"bool:False",
+                             "str:" + view.address,
+                             "missing",
+                             "bool:False",
+                             "str:" + view.returnAddress,
+                             "missing",
+                             "bool:False",
+                             "bool:False",
+                             "missing",
+                             "single:297.36",
+                             "single:684",
+                             "missing",
+                             "i32:0",
+                             "i32:0",
+                             "i32:0",
+                             "i32:0",
+                             center ? "bool:True" : "bool:False",
+                             center ? "i32:4" : "i32:6"};
+        expected.resize(28, QStringLiteral("missing"));
+        EXPECT_EQ(arguments, expected);
         ASSERT_EQ(dialogs.messages().size(), 1U);
-        const MessageBoxRequest& question = dialogs.messages()[0];
-        EXPECT_EQ(question.text, QStringLiteral("Print Envelope?"));
-        EXPECT_EQ(question.icon, MessageIcon::Question);
-        EXPECT_EQ(question.buttons, MessageButtons::YesNo);
-        EXPECT_EQ(question.defaultButton, MessageResult::No);
-        EXPECT_EQ(question.title, QStringLiteral("Addrell"));
+        const MessageBoxRequest question{QStringLiteral("Print Envelope?"), MessageIcon::Question,
+                                         MessageButtons::YesNo, MessageResult::No,
+                                         QStringLiteral("Addrell")};
+        EXPECT_EQ(dialogs.messages()[0], question);
         EXPECT_FALSE(state.blnNoWord);
     }
 }
 
-TEST_F(PrintingTest, LaterPrintsAskNothingAndReuseTheGlobalObject)
+TEST_F(PrintingTest, LaterPrintsAskNothingAndKeepWordAndItsGlobalObject)
 {
     dialogs.setNextAnswer(MessageResult::Yes);
     job.cmdPrint_Click();
     log->calls.clear();
     view.address = QStringLiteral("Typed\r\nby hand");
     job.cmdPrint_Click();
+    job.cmdPrint_Click();
 
     EXPECT_EQ(dialogs.messages().size(), 1U);
-    EXPECT_EQ(log->calls, (QStringList{"Global.InchesToPoints(single:4.13)",
-                                       "Global.InchesToPoints(single:9.5)", "Document.Envelope",
-                                       "Envelope.PrintOut"}));
+    const QStringList print{"Global.InchesToPoints(single:4.13)",
+                            "Global.InchesToPoints(single:9.5)", "Document.Envelope",
+                            "Envelope.PrintOut"};
+    EXPECT_EQ(log->calls, print + print);
     EXPECT_EQ(describe(log->lastPrintOut[1]), QStringLiteral("str:Typed\r\nby hand"));
-    EXPECT_EQ(log->applicationsCreated, 1);
 }
 
 TEST_F(PrintingTest, DecliningPrintsNothingAndTheNextPrintAsksAgain)
@@ -138,47 +134,59 @@ TEST_F(PrintingTest, DecliningPrintsNothingAndTheNextPrintAsksAgain)
     dialogs.setNextAnswer(MessageResult::Yes);
     job.cmdPrint_Click();
     EXPECT_EQ(dialogs.messageTexts().size(), 3);
-    EXPECT_EQ(log->applicationsCreated, 2);
+    EXPECT_EQ(log->calls.count(QStringLiteral("create Word.Application")), 2);
     EXPECT_EQ(log->calls.last(), QStringLiteral("Envelope.PrintOut"));
 }
 
-TEST_F(PrintingTest, FailuresGiveTheThreeLineReport)
+TEST_F(PrintingTest, EveryFailureGivesTheThreeLineReportAndLeavesWordAsItStood)
 {
-    for (const char* member : {"Documents.Add", "Envelope.PrintOut"}) {
-        SCOPED_TRACE(member);
-        log->failOn = QString::fromLatin1(member);
-        dialogs.clear();
+    const QString fakeWord = QStringLiteral("-2146823680\r\nThe printer is out of envelopes.\r\n"
+                                            "Fake Word");
+    struct Case {
+        const char* failOn;
+        std::exception_ptr thrown;
+        QString report;
+        bool wordKept; // objWord still holds the instance
+        bool started;  // blnNoWord False, objDoc set
+    };
+    const Case cases[] = {
+        {"create Word.Application",
+         {},
+         "429\r\nActiveX component can't create object\r\nAddrell",
+         false,
+         false},
+        {"Documents.Add", {}, fakeWord, true, false},
+        {"Envelope.PrintOut", {}, fakeWord, true, true},
+        {"Envelope.PrintOut", std::make_exception_ptr(std::bad_alloc()),
+         "7\r\nOut of memory\r\nAddrell", true, true},
+        {"Global.InchesToPoints", std::make_exception_ptr(std::runtime_error("disk on fire")),
+         "5\r\ndisk on fire\r\nAddrell", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.report.toStdString());
+        restart();
+        EnvelopePrintJob freshJob{state, instance, factories, view, dialogs};
+        log->failOn = QString::fromLatin1(c.failOn);
+        log->thrown = c.thrown;
         dialogs.setNextAnswer(MessageResult::Yes);
-        job.cmdPrint_Click();
-        ASSERT_FALSE(dialogs.messages().empty());
-        const MessageBoxRequest& report = dialogs.messages().back();
-        EXPECT_EQ(report.text, QStringLiteral("-2146823680\r\nThe printer is out of envelopes.\r\n"
-                                              "Fake Word"));
-        EXPECT_EQ(report.icon, MessageIcon::None);
-        EXPECT_EQ(report.buttons, MessageButtons::Ok);
-        EXPECT_EQ(report.title, QStringLiteral("Addrell"));
-    }
-    // The failed Add left the instance unstarted; the PrintOut failure came after a good start.
-    EXPECT_FALSE(state.blnNoWord);
+        freshJob.cmdPrint_Click();
 
-    factories.wordApplication = [] { return std::shared_ptr<word::Application>(); };
-    state = WordState{};
-    dialogs.clear();
-    job.cmdPrint_Click();
-    EXPECT_EQ(dialogs.messageTexts(),
-              QStringList{"429\r\nActiveX component can't create object\r\nAddrell"});
+        const QStringList asked = c.wordKept ? QStringList{"Print Envelope?"} : QStringList{};
+        EXPECT_EQ(dialogs.messageTexts(), asked + QStringList{c.report});
+        EXPECT_EQ(dialogs.messages().back(), MessageBoxRequest{c.report});
+        EXPECT_EQ(state.objWord != nullptr, c.wordKept);
+        EXPECT_EQ(state.objDoc != nullptr, c.started);
+        EXPECT_EQ(state.blnNoWord, !c.started);
+    }
 }
 
 TEST_F(PrintingTest, ShutdownQuitsOnlyAStartedInstance)
 {
     instance.Shutdown();
-    EXPECT_TRUE(log->calls.isEmpty());
-
     dialogs.setNextAnswer(MessageResult::No);
     job.cmdPrint_Click();
-    log->calls.clear();
     instance.Shutdown();
-    EXPECT_TRUE(log->calls.isEmpty());
+    EXPECT_EQ(log->calls, QStringList{"create Word.Application"});
 
     dialogs.setNextAnswer(MessageResult::Yes);
     job.cmdPrint_Click();
@@ -186,18 +194,16 @@ TEST_F(PrintingTest, ShutdownQuitsOnlyAStartedInstance)
     instance.Shutdown();
     EXPECT_EQ(log->calls, QStringList{"Application.Quit(missing, missing, missing) document "
                                       "released: yes"});
-    EXPECT_EQ(state.objWord, nullptr);
     EXPECT_EQ(state.objDoc, nullptr);
     EXPECT_EQ(log->applicationsAlive, 0);
 
     // A word processor that fails to quit is not worth an error while the program ends.
+    restart();
     dialogs.setNextAnswer(MessageResult::Yes);
-    WordState second;
-    WordInstance another{second, factories, dialogs};
-    ASSERT_TRUE(another.blnMSWord());
+    ASSERT_TRUE(instance.blnMSWord());
     log->failOn = QStringLiteral("Application.Quit");
-    another.Shutdown();
-    EXPECT_EQ(second.objWord, nullptr);
+    log->thrown = std::make_exception_ptr(std::runtime_error("gone"));
+    instance.Shutdown();
     EXPECT_EQ(log->applicationsAlive, 0);
 }
 

@@ -117,7 +117,7 @@ TEST_F(PrintingTest, EveryFailureGivesTheThreeLineReportAndLeavesWordAsItStood)
     } cases[] = {
         {"create Word.Application", {}, cannotCreate, false, false},
         {"Documents.Add", {}, fakeWord, true, false},
-        {"Envelope.PrintOut", {}, fakeWord, true, true},
+        {"Application.ActiveDocument", {}, fakeWord, true, false},
         {"Envelope.PrintOut", std::make_exception_ptr(std::bad_alloc()),
          "7\r\nOut of memory\r\nAddrell", true, true},
         {"Global.InchesToPoints", std::make_exception_ptr(std::runtime_error("disk on fire")),

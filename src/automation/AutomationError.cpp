@@ -1,5 +1,7 @@
 #include "automation/AutomationError.h"
 
+#include <new>
+
 namespace addrell {
 
 namespace {
@@ -11,6 +13,8 @@ QString runtimeDescription(std::int32_t number)
         return QStringLiteral("Invalid procedure call or argument");
     case RuntimeError::Overflow:
         return QStringLiteral("Overflow");
+    case RuntimeError::OutOfMemory:
+        return QStringLiteral("Out of memory");
     case RuntimeError::SubscriptOutOfRange:
         return QStringLiteral("Subscript out of range");
     case RuntimeError::TypeMismatch:
@@ -51,6 +55,24 @@ AutomationError::AutomationError(std::int32_t number, QString description, QStri
 AutomationError AutomationError::runtime(std::int32_t number)
 {
     return AutomationError(number, runtimeDescription(number), kApplicationTitle);
+}
+
+AutomationError AutomationError::fromCurrentException()
+{
+    try {
+        throw;
+    } catch (const AutomationError& error) {
+        return error;
+    } catch (const std::bad_alloc&) {
+        return runtime(RuntimeError::OutOfMemory);
+    } catch (const std::exception& error) {
+        const QString what = QString::fromLocal8Bit(error.what());
+        return what.isEmpty()
+                   ? runtime(RuntimeError::InvalidProcedureCall)
+                   : AutomationError(RuntimeError::InvalidProcedureCall, what, kApplicationTitle);
+    } catch (...) {
+        return runtime(RuntimeError::InvalidProcedureCall);
+    }
 }
 
 } // namespace addrell

@@ -17,6 +17,10 @@ public:
     // One of the classic runtime errors, raised by the program itself (source "Addrell").
     [[nodiscard]] static AutomationError runtime(std::int32_t number);
 
+    // The failure being handled, called inside a catch block: the program's own errors as they
+    // are, an allocation failure as error 7, any other failure as error 5 with its own text.
+    [[nodiscard]] static AutomationError fromCurrentException();
+
     [[nodiscard]] std::int32_t number() const noexcept { return m_number; }
     [[nodiscard]] const QString& description() const noexcept { return m_description; }
     [[nodiscard]] const QString& source() const noexcept { return m_source; }
@@ -33,6 +37,7 @@ private:
 namespace RuntimeError {
 inline constexpr std::int32_t InvalidProcedureCall = 5;
 inline constexpr std::int32_t Overflow = 6;
+inline constexpr std::int32_t OutOfMemory = 7;
 inline constexpr std::int32_t SubscriptOutOfRange = 9;
 inline constexpr std::int32_t TypeMismatch = 13;
 inline constexpr std::int32_t BadFileNameOrNumber = 52;

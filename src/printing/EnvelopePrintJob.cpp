@@ -46,7 +46,9 @@ void EnvelopePrintJob::PrintEnvelope(std::int16_t option)
             return;
         }
         printOut(option);
-    } catch (const AutomationError& error) {
+    } catch (...) {
+        // Every failure, whatever raised it, ends here and goes no further.
+        const AutomationError error = AutomationError::fromCurrentException();
         MessageBoxRequest report;
         report.text =
             QStringLiteral("%1\r\n%2\r\n%3")

@@ -8,17 +8,16 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
+
 namespace addrell {
 namespace {
 
-using testing::describe;
-
-class FixedPrintView : public PrintView {
-public:
+struct FixedPrintView : PrintView {
     [[nodiscard]] bool printCenterSelected() const override { return center; }
     [[nodiscard]] QString addressText() const override { return address; }
     [[nodiscard]] QString returnText() const override { return returnAddress; }
-
     bool center = false;
     QString address = QStringLiteral("Jo Recipient\r\n5 Elm St\r\nTown, ST  00001");
     QString returnAddress = QStringLiteral("Pat Example\r\nPO Box 0\r\n\r\n");
@@ -34,13 +33,11 @@ protected:
         factories.wordGlobal = [this] { return std::make_shared<testing::FakeWordGlobal>(log); };
     }
 
-    QStringList printOutArguments() const
+    void restart() // nothing created, nothing asked
     {
-        QStringList described;
-        for (const Variant& argument : log->lastPrintOut) {
-            described << describe(argument);
-        }
-        return described;
+        log = std::make_shared<testing::WordLog>();
+        state = WordState{};
+        dialogs.clear();
     }
 
     std::shared_ptr<testing::WordLog> log = std::make_shared<testing::WordLog>();
@@ -52,85 +49,51 @@ protected:
     EnvelopePrintJob job{state, instance, factories, view, dialogs};
 };
 
-QStringList expectedArguments(const QString& address, const QString& returnAddress, bool center)
+TEST_F(PrintingTest, FirstPrintAsksAndLaterPrintsOnlyPrintForEitherFeed)
 {
-    QStringList arguments{"bool:False",
-                          "str:" + address,
-                          "missing",
-                          "bool:False",
-                          "str:" + returnAddress,
-                          "missing",
-                          "bool:False",
-                          "bool:False",
-                          "missing",
-                          "single:297.36",
-                          "single:684",
-                          "missing",
-                          "i32:0",
-                          "i32:0",
-                          "i32:0",
-                          "i32:0",
-                          center ? "bool:True" : "bool:False",
-                          center ? "i32:4" : "i32:6"};
-    while (arguments.size() < 28) {
-        arguments << QStringLiteral("missing");
-    }
-    return arguments;
-}
-
-TEST_F(PrintingTest, FirstPrintHoldsTheWholeConversationForEitherFeed)
-{
+    const QStringList print{"Global.InchesToPoints(single:4.13)",
+                            "Global.InchesToPoints(single:9.5)", "Document.Envelope",
+                            "Envelope.PrintOut"};
     for (const bool center : {false, true}) {
         SCOPED_TRACE(center ? "Print Center" : "Print Right");
-        log = std::make_shared<testing::WordLog>();
-        state = WordState{};
-        dialogs.clear();
+        restart();
+        EnvelopePrintJob freshJob{state, instance, factories, view, dialogs};
         view.center = center;
         dialogs.setNextAnswer(MessageResult::Yes);
-        EnvelopePrintJob freshJob{state, instance, factories, view, dialogs};
         freshJob.cmdPrint_Click();
+        view.address = QStringLiteral("Typed\r\nby hand"); // read afresh at each print
+        freshJob.cmdPrint_Click(); // the instance and its Global object are kept
 
-        EXPECT_EQ(log->calls,
-                  (QStringList{"create Word.Application", "Application.Documents",
-                               "Documents.Add(missing, missing, missing, missing)",
-                               "Application.ActiveDocument", "Global.InchesToPoints(single:4.13)",
-                               "Global.InchesToPoints(single:9.5)", "Document.Envelope",
-                               "Envelope.PrintOut"}));
-        EXPECT_EQ(printOutArguments(), expectedArguments(view.address, view.returnAddress, center));
-        ASSERT_EQ(dialogs.messages().size(), 1U);
-        const MessageBoxRequest& question = dialogs.messages()[0];
-        EXPECT_EQ(question.text, QStringLiteral("Print Envelope?"));
-        EXPECT_EQ(question.icon, MessageIcon::Question);
-        EXPECT_EQ(question.buttons, MessageButtons::YesNo);
-        EXPECT_EQ(question.defaultButton, MessageResult::No);
-        EXPECT_EQ(question.title, QStringLiteral("Addrell"));
-        EXPECT_FALSE(state.blnNoWord);
+        EXPECT_EQ(log->calls, QStringList({"create Word.Application", "Application.Documents",
+                                           "Documents.Add(missing, missing, missing, missing)",
+                                           "Application.ActiveDocument", "create Word.Global"}) +
+                                  print + print);
+        QStringList arguments;
+        for (const Variant& argument : log->lastPrintOut) {
+            arguments << testing::describe(argument);
+        }
+        // In Word's order; the ten trailing arguments are left out as well.
+        QStringList expected =
+            QStringLiteral("bool:False|str:%1|missing|bool:False|str:%2|missing|bool:False|"
+                           "bool:False|missing|single:297.36|single:684|missing|i32:0|i32:0|"
+                           "i32:0|i32:0|%3")
+                .arg(view.address, view.returnAddress,
+                     center ? "bool:True|i32:4" : "bool:False|i32:6")
+                .split(u'|');
+        expected.resize(28, QStringLiteral("missing"));
+        EXPECT_EQ(arguments, expected);
+        const MessageBoxRequest question{QStringLiteral("Print Envelope?"), MessageIcon::Question,
+                                         MessageButtons::YesNo, MessageResult::No};
+        EXPECT_EQ(dialogs.messages(), std::vector{question});
     }
-}
-
-TEST_F(PrintingTest, LaterPrintsAskNothingAndReuseTheGlobalObject)
-{
-    dialogs.setNextAnswer(MessageResult::Yes);
-    job.cmdPrint_Click();
-    log->calls.clear();
-    view.address = QStringLiteral("Typed\r\nby hand");
-    job.cmdPrint_Click();
-
-    EXPECT_EQ(dialogs.messages().size(), 1U);
-    EXPECT_EQ(log->calls, (QStringList{"Global.InchesToPoints(single:4.13)",
-                                       "Global.InchesToPoints(single:9.5)", "Document.Envelope",
-                                       "Envelope.PrintOut"}));
-    EXPECT_EQ(describe(log->lastPrintOut[1]), QStringLiteral("str:Typed\r\nby hand"));
-    EXPECT_EQ(log->applicationsCreated, 1);
 }
 
 TEST_F(PrintingTest, DecliningPrintsNothingAndTheNextPrintAsksAgain)
 {
     dialogs.setNextAnswer(MessageResult::No);
     job.cmdPrint_Click();
-    EXPECT_EQ(dialogs.messageTexts(),
-              (QStringList{"Print Envelope?", "MSWord did not get opened"}));
-    EXPECT_EQ(dialogs.messages()[1].icon, MessageIcon::Information);
+    EXPECT_EQ(dialogs.messages().back(),
+              (MessageBoxRequest{"MSWord did not get opened", MessageIcon::Information}));
     EXPECT_EQ(log->calls, QStringList{"create Word.Application"});
     EXPECT_EQ(log->applicationsAlive, 0); // released, without being told to quit
     EXPECT_TRUE(state.blnNoWord);
@@ -138,67 +101,65 @@ TEST_F(PrintingTest, DecliningPrintsNothingAndTheNextPrintAsksAgain)
     dialogs.setNextAnswer(MessageResult::Yes);
     job.cmdPrint_Click();
     EXPECT_EQ(dialogs.messageTexts().size(), 3);
-    EXPECT_EQ(log->applicationsCreated, 2);
     EXPECT_EQ(log->calls.last(), QStringLiteral("Envelope.PrintOut"));
 }
 
-TEST_F(PrintingTest, FailuresGiveTheThreeLineReport)
+TEST_F(PrintingTest, EveryFailureGivesTheThreeLineReportAndLeavesWordAsItStood)
 {
-    for (const char* member : {"Documents.Add", "Envelope.PrintOut"}) {
-        SCOPED_TRACE(member);
-        log->failOn = QString::fromLatin1(member);
-        dialogs.clear();
+    const char* fakeWord = "-2146823680\r\nThe printer is out of envelopes.\r\nFake Word";
+    const char* cannotCreate = "429\r\nActiveX component can't create object\r\nAddrell";
+    const struct {
+        const char* failOn;
+        std::exception_ptr thrown; // the word processor's own error when empty
+        const char* report;
+        bool wordKept; // objWord holds the instance, the question was asked
+        bool started;  // blnNoWord False, objDoc set
+    } cases[] = {
+        {"create Word.Application", {}, cannotCreate, false, false},
+        {"Documents.Add", {}, fakeWord, true, false},
+        {"Application.ActiveDocument", {}, fakeWord, true, false},
+        {"Envelope.PrintOut", std::make_exception_ptr(std::bad_alloc()),
+         "7\r\nOut of memory\r\nAddrell", true, true},
+        {"Global.InchesToPoints", std::make_exception_ptr(std::runtime_error("disk on fire")),
+         "5\r\ndisk on fire\r\nAddrell", true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.report);
+        restart();
+        EnvelopePrintJob freshJob{state, instance, factories, view, dialogs};
+        log->failOn = QString::fromLatin1(c.failOn);
+        log->thrown = c.thrown;
         dialogs.setNextAnswer(MessageResult::Yes);
-        job.cmdPrint_Click();
-        ASSERT_FALSE(dialogs.messages().empty());
-        const MessageBoxRequest& report = dialogs.messages().back();
-        EXPECT_EQ(report.text, QStringLiteral("-2146823680\r\nThe printer is out of envelopes.\r\n"
-                                              "Fake Word"));
-        EXPECT_EQ(report.icon, MessageIcon::None);
-        EXPECT_EQ(report.buttons, MessageButtons::Ok);
-        EXPECT_EQ(report.title, QStringLiteral("Addrell"));
-    }
-    // The failed Add left the instance unstarted; the PrintOut failure came after a good start.
-    EXPECT_FALSE(state.blnNoWord);
+        freshJob.cmdPrint_Click();
 
-    factories.wordApplication = [] { return std::shared_ptr<word::Application>(); };
-    state = WordState{};
-    dialogs.clear();
-    job.cmdPrint_Click();
-    EXPECT_EQ(dialogs.messageTexts(),
-              QStringList{"429\r\nActiveX component can't create object\r\nAddrell"});
+        EXPECT_EQ(dialogs.messages().back(), MessageBoxRequest{c.report});
+        EXPECT_EQ(dialogs.messages().size(), c.wordKept ? 2U : 1U);
+        EXPECT_EQ(state.objWord != nullptr, c.wordKept);
+        EXPECT_EQ(state.objDoc != nullptr, c.started);
+        EXPECT_EQ(state.blnNoWord, !c.started);
+    }
 }
 
-TEST_F(PrintingTest, ShutdownQuitsOnlyAStartedInstance)
+TEST_F(PrintingTest, ShutdownQuitsOnlyAStartedInstanceAndIgnoresItsFailure)
 {
     instance.Shutdown();
-    EXPECT_TRUE(log->calls.isEmpty());
-
     dialogs.setNextAnswer(MessageResult::No);
     job.cmdPrint_Click();
-    log->calls.clear();
     instance.Shutdown();
-    EXPECT_TRUE(log->calls.isEmpty());
+    EXPECT_EQ(log->calls, QStringList{"create Word.Application"});
 
-    dialogs.setNextAnswer(MessageResult::Yes);
-    job.cmdPrint_Click();
-    log->calls.clear();
-    instance.Shutdown();
-    EXPECT_EQ(log->calls, QStringList{"Application.Quit(missing, missing, missing) document "
-                                      "released: yes"});
-    EXPECT_EQ(state.objWord, nullptr);
-    EXPECT_EQ(state.objDoc, nullptr);
-    EXPECT_EQ(log->applicationsAlive, 0);
-
-    // A word processor that fails to quit is not worth an error while the program ends.
-    dialogs.setNextAnswer(MessageResult::Yes);
-    WordState second;
-    WordInstance another{second, factories, dialogs};
-    ASSERT_TRUE(another.blnMSWord());
-    log->failOn = QStringLiteral("Application.Quit");
-    another.Shutdown();
-    EXPECT_EQ(second.objWord, nullptr);
-    EXPECT_EQ(log->applicationsAlive, 0);
+    for (const char* failOn : {"", "Application.Quit"}) {
+        restart();
+        dialogs.setNextAnswer(MessageResult::Yes);
+        job.cmdPrint_Click();
+        log->calls.clear();
+        log->failOn = QString::fromLatin1(failOn);
+        instance.Shutdown();
+        EXPECT_EQ(log->calls, QStringList{"Application.Quit(missing, missing, missing) document "
+                                          "released: yes"});
+        EXPECT_EQ(state.objDoc, nullptr);
+        EXPECT_EQ(log->applicationsAlive, 0);
+    }
 }
 
 } // namespace

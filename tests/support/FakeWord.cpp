@@ -1,57 +1,50 @@
 #include "FakeWord.h"
 
+#include "automation/AutomationError.h"
+
 namespace addrell::testing {
 
 QString describe(const Variant& value)
 {
-    switch (value.type()) {
-    case Variant::Type::Empty:
-        return QStringLiteral("empty");
-    case Variant::Type::Boolean:
-        return QStringLiteral("bool:") + value.toString();
-    case Variant::Type::Integer:
-        return QStringLiteral("i16:") + value.toString();
-    case Variant::Type::Long:
-        return QStringLiteral("i32:") + value.toString();
-    case Variant::Type::Single:
-        return QStringLiteral("single:") + value.toString();
-    case Variant::Type::Double:
-        return QStringLiteral("double:") + value.toString();
-    case Variant::Type::String:
-        return QStringLiteral("str:") + value.toString();
-    case Variant::Type::Error:
+    static const char* const kTypes[] = {"empty", "bool", "i16", "i32", "single", "double", "str"};
+    if (value.type() == Variant::Type::Error) {
         return value.isMissing() ? QStringLiteral("missing")
                                  : QStringLiteral("error:%1").arg(value.toError().scode);
     }
-    return {};
+    return value.isEmpty()
+               ? QStringLiteral("empty")
+               : QLatin1String(kTypes[static_cast<int>(value.type())]) + u':' + value.toString();
 }
 
 void WordLog::record(const QString& call)
 {
     calls << call;
-    if (!failOn.isEmpty() && call.startsWith(failOn)) {
-        throw AutomationError(-2146823680, QStringLiteral("The printer is out of envelopes."),
-                              QStringLiteral("Fake Word"));
+    if (failOn.isEmpty() || !call.startsWith(failOn)) {
+        return;
     }
-}
-
-void FakeEnvelope::PrintOut(const word::PrintOutArguments& arguments)
-{
-    m_log->lastPrintOut = arguments;
-    m_log->record(QStringLiteral("Envelope.PrintOut"));
+    if (thrown) {
+        std::rethrow_exception(thrown);
+    }
+    throw AutomationError(-2146823680, QStringLiteral("The printer is out of envelopes."),
+                          QStringLiteral("Fake Word"));
 }
 
 std::shared_ptr<word::Envelope> FakeDocument::Envelope()
 {
     m_log->record(QStringLiteral("Document.Envelope"));
-    return std::make_shared<FakeEnvelope>(m_log);
+    return std::shared_ptr<word::Envelope>(shared_from_this(), this);
+}
+
+void FakeDocument::PrintOut(const word::PrintOutArguments& arguments)
+{
+    m_log->lastPrintOut = arguments;
+    m_log->record(QStringLiteral("Envelope.PrintOut"));
 }
 
 FakeWordApplication::FakeWordApplication(std::shared_ptr<WordLog> log) : m_log(std::move(log))
 {
-    ++m_log->applicationsCreated;
-    ++m_log->applicationsAlive;
     m_log->record(QStringLiteral("create Word.Application"));
+    ++m_log->applicationsAlive;
 }
 
 FakeWordApplication::~FakeWordApplication()
@@ -70,10 +63,10 @@ std::shared_ptr<word::Document> FakeWordApplication::Add(const Variant& Template
                                                          const Variant& DocumentType,
                                                          const Variant& Visible)
 {
-    m_document = std::make_shared<FakeDocument>(m_log);
     m_log->record(QStringLiteral("Documents.Add(%1, %2, %3, %4)")
                       .arg(describe(Template), describe(NewTemplate), describe(DocumentType),
                            describe(Visible)));
+    m_document = std::make_shared<FakeDocument>(m_log);
     return m_document;
 }
 
@@ -91,6 +84,11 @@ void FakeWordApplication::Quit(const Variant& SaveChanges, const Variant& Origin
     m_log->record(QStringLiteral("Application.Quit(%1, %2, %3) document released: %4")
                       .arg(describe(SaveChanges), describe(OriginalFormat), describe(RouteDocument),
                            documentReleased ? QStringLiteral("yes") : QStringLiteral("no")));
+}
+
+FakeWordGlobal::FakeWordGlobal(std::shared_ptr<WordLog> log) : m_log(std::move(log))
+{
+    m_log->record(QStringLiteral("create Word.Global"));
 }
 
 Variant FakeWordGlobal::InchesToPoints(const Variant& Inches)

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "automation/AutomationError.h"
 #include "automation/word/WordApplication.h"
 
 #include <QStringList>
 
+#include <exception>
 #include <memory>
-#include <optional>
 
 namespace addrell::testing {
 
@@ -14,30 +13,25 @@ namespace addrell::testing {
 QString describe(const Variant& value);
 
 // A recording stand-in for the word processor: every call goes into one shared log, and any
-// member can be told to fail.
+// call can be told to fail.
 struct WordLog {
     QStringList calls;
     word::PrintOutArguments lastPrintOut;
-    QString failOn; // the member that throws, e.g. "Documents.Add"
-    int applicationsCreated = 0;
+    QString failOn;            // the call that fails, e.g. "Documents.Add"
+    std::exception_ptr thrown; // what it throws; the word processor's own error when empty
     int applicationsAlive = 0;
 
     void record(const QString& call);
 };
 
-class FakeEnvelope : public word::Envelope {
-public:
-    explicit FakeEnvelope(std::shared_ptr<WordLog> log) : m_log(std::move(log)) {}
-    void PrintOut(const word::PrintOutArguments& arguments) override;
-
-private:
-    std::shared_ptr<WordLog> m_log;
-};
-
-class FakeDocument : public word::Document {
+// A document and its envelope in one.
+class FakeDocument : public word::Document,
+                     public word::Envelope,
+                     public std::enable_shared_from_this<FakeDocument> {
 public:
     explicit FakeDocument(std::shared_ptr<WordLog> log) : m_log(std::move(log)) {}
     std::shared_ptr<word::Envelope> Envelope() override;
+    void PrintOut(const word::PrintOutArguments& arguments) override;
 
 private:
     std::shared_ptr<WordLog> m_log;
@@ -64,7 +58,7 @@ private:
 
 class FakeWordGlobal : public word::Global {
 public:
-    explicit FakeWordGlobal(std::shared_ptr<WordLog> log) : m_log(std::move(log)) {}
+    explicit FakeWordGlobal(std::shared_ptr<WordLog> log);
     Variant InchesToPoints(const Variant& Inches) override;
 
 private:

@@ -53,7 +53,7 @@ EnvelopeRenderer uprightRenderer(const EnvelopeJob& job)
 {
     const EnvelopeJob upright(job.returnAddress(), job.deliveryAddress(), job.widthPoints(),
                               job.heightPoints(), EnvelopeJob::kLeftPortrait, job.faceUp());
-    return EnvelopeRenderer(upright, std::nullopt);
+    return EnvelopeRenderer(upright);
 }
 
 } // namespace
@@ -66,7 +66,7 @@ EnvelopePrintDestination::EnvelopePrintDestination(PrintTarget target, PrintSpoo
 
 void EnvelopePrintDestination::print(const EnvelopeJob& job) const
 {
-    const EnvelopeRenderer renderer(job, m_target.sheet());
+    const EnvelopeRenderer renderer(job);
     switch (m_target.kind()) {
     case PrintTarget::Kind::PdfFile:
         saveAsPdf(m_target.name(), uprightRenderer(job));

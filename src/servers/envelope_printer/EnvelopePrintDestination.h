@@ -10,7 +10,7 @@ class EnvelopeRenderer;
 class PdfSaveLocation;
 
 // Sends a rendered envelope to its target. A printer gets a PDF page of exactly the envelope's
-// size (or the sheet's) with CUPS told the media and never to scale; with no printer at all the
+// size with CUPS told the media and never to scale; with no printer at all the
 // user is asked where to save the envelope as PDF instead. Failures are thrown as
 // AutomationError with the EnvelopePrinterError numbers and the source "Envelope Printer".
 // The spooler and the save location must outlive this object.

@@ -55,8 +55,8 @@ QPointF deliveryOrigin(const Zones& zones, QSizeF block)
 
 } // namespace
 
-EnvelopeRenderer::EnvelopeRenderer(EnvelopeJob job, std::optional<QSizeF> sheetPoints)
-    : m_job(std::move(job)), m_placement(EnvelopePlacement::forJob(m_job, sheetPoints))
+EnvelopeRenderer::EnvelopeRenderer(EnvelopeJob job)
+    : m_job(std::move(job)), m_placement(EnvelopePlacement::forJob(m_job))
 {
 }
 

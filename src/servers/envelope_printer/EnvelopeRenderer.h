@@ -6,26 +6,21 @@
 #include <QImage>
 #include <QPageSize>
 
-#include <optional>
-
 class QPainter;
 
 namespace addrell {
 
 // Draws one envelope: the return address at the top left, the delivery address in the postal
-// read area, turned and placed on the page as the feed needs. Text that does not fit shrinks
+// read area, turned on the page as the feed needs. Text that does not fit shrinks
 // (and, past a readable size, long lines are cut short), so nothing is drawn off the envelope.
 class EnvelopeRenderer {
 public:
-    // sheetPoints: the sheet the printer feeds, when it is larger than the envelope.
-    explicit EnvelopeRenderer(EnvelopeJob job, std::optional<QSizeF> sheetPoints = std::nullopt);
+    explicit EnvelopeRenderer(EnvelopeJob job);
 
     // Type sizes the word processor uses for envelopes.
     static constexpr double kReturnPoints = 10.0;
     static constexpr double kDeliveryPoints = 12.0;
 
-    [[nodiscard]] const EnvelopeJob& job() const noexcept { return m_job; }
-    [[nodiscard]] const EnvelopePlacement& placement() const noexcept { return m_placement; }
     // The page in whole points; an exact match, so a #10 envelope page is Qt's "Env10".
     [[nodiscard]] QPageSize pageSize() const;
 

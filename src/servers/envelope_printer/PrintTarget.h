@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QSizeF>
 #include <QString>
-
-#include <optional>
 
 namespace addrell {
 
@@ -23,26 +20,15 @@ public:
         return {Kind::PdfFile, std::move(fileName)};
     }
 
-    // For a printer that takes envelopes on a larger sheet (points) rather than an envelope-sized
-    // page: the envelope is then placed on that sheet at the feed edge.
-    [[nodiscard]] PrintTarget onSheet(QSizeF sheetPoints) const
-    {
-        PrintTarget copy = *this;
-        copy.m_sheet = sheetPoints;
-        return copy;
-    }
-
     [[nodiscard]] Kind kind() const noexcept { return m_kind; }
     // The printer's name or the PDF file's path; empty for the default printer.
     [[nodiscard]] const QString& name() const noexcept { return m_name; }
-    [[nodiscard]] const std::optional<QSizeF>& sheet() const noexcept { return m_sheet; }
 
 private:
     PrintTarget(Kind kind, QString name) : m_kind(kind), m_name(std::move(name)) {}
 
     Kind m_kind;
     QString m_name;
-    std::optional<QSizeF> m_sheet;
 };
 
 } // namespace addrell

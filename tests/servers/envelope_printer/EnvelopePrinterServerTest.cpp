@@ -1,164 +1,147 @@
 #include "PdfPages.h"
-#include "ScriptedDialogs.h"
-#include "automation/ServerFactories.h"
-#include "printing/EnvelopePrintJob.h"
-#include "printing/PrintView.h"
-#include "printing/WordInstance.h"
-#include "printing/WordState.h"
-#include "servers/envelope_printer/CupsPrintSpooler.h"
 #include "servers/envelope_printer/EnvelopePrinterApplication.h"
 #include "servers/envelope_printer/EnvelopePrinterBackend.h"
 #include "servers/envelope_printer/EnvelopePrinterError.h"
 #include "servers/envelope_printer/EnvelopePrinterGlobal.h"
 #include "servers/envelope_printer/PdfSaveLocation.h"
+#include "servers/envelope_printer/PrintSpooler.h"
 
+#include <QHash>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace addrell {
 namespace {
 
-class NoSaveLocation : public PdfSaveLocation {
-public:
-    std::optional<QString> askPdfFileName() override { return std::nullopt; }
-};
+// A job the print server took, read while the spool file exists: printer, page sizes, options.
+using Submission = std::tuple<QString, QList<QSizeF>, PrintOptions>;
 
-class Boxes : public PrintView {
-public:
-    [[nodiscard]] bool printCenterSelected() const override { return center; }
-    [[nodiscard]] QString addressText() const override { return address; }
-    [[nodiscard]] QString returnText() const override { return returnAddress; }
-    bool center = false;
-    QString address = QStringLiteral("Henry Hall\r\n9 Quay Road\r\nPortsmouth, NH  03801");
-    QString returnAddress =
-        QStringLiteral("Mary Hart\r\nPO Box 12\r\n\r\nDover, NH  03820\r\n\r\n");
-};
-
-class EnvelopePrinterServerTest : public ::testing::Test {
+// The print server and the user asked where to save, in one.
+class EnvelopePrinterServerTest : public ::testing::Test,
+                                  public PrintSpooler,
+                                  public PdfSaveLocation {
 protected:
-    std::shared_ptr<EnvelopePrinterApplication> application()
+    std::optional<QString> defaultPrinter() override { return defaultName; }
+    PrinterAvailability availability(const QString& printer) override
     {
-        EnvelopePrinterBackend backend;
-        backend.target = PrintTarget::pdfFile(pdf);
-        backend.spooler = std::make_shared<CupsPrintSpooler>();
-        backend.saveLocation = std::make_shared<NoSaveLocation>();
-        return EnvelopePrinterApplication::create(std::move(backend));
+        return printers.value(printer, PrinterAvailability::Missing);
     }
-    // The arguments the program passes, with one position replaced.
-    static word::PrintOutArguments arguments(std::size_t position = 99, Variant value = {})
+    std::optional<SpoolFailure> submit(const QString& printer, const QString& pdfFileName,
+                                       const QString&, const PrintOptions& options) override
+    {
+        submissions.append({printer, test::pdfPageSizes(test::readFile(pdfFileName)), options});
+        return failure;
+    }
+    std::optional<QString> askPdfFileName() override { return answer; }
+    // Prints with the program's arguments, one of them replaced; the error raised, if any.
+    std::optional<AutomationError> print(const PrintTarget& target, std::size_t position = 0,
+                                         const Variant& value = Variant(false))
     {
         word::PrintOutArguments all;
         all.fill(Variant::missing());
-        all[0] = Variant(false);
+        all[0] = all[3] = all[6] = all[7] = all[16] = Variant(false);
         all[1] = Variant(QStringLiteral("Henry Hall\r\n9 Quay Road"));
-        all[3] = Variant(false);
         all[4] = Variant(QStringLiteral("Mary Hart"));
-        all[6] = Variant(false);
-        all[7] = Variant(false);
         all[9] = Variant(297.36F);
         all[10] = Variant(684.0F);
-        for (std::size_t i = 12; i < 16; ++i) {
-            all[i] = Variant(std::int32_t{0});
-        }
-        all[16] = Variant(false);
+        all[12] = all[13] = all[14] = all[15] = Variant(std::int32_t{0});
         all[17] = Variant(std::int32_t{6});
-        if (position < all.size()) {
-            all[position] = std::move(value);
-        }
-        return all;
-    }
-    std::int32_t printOutError(const word::PrintOutArguments& args)
-    {
-        const auto app = application();
+        all.at(position) = value;
+        const std::shared_ptr<void> unowned; // the fixture outlives the server
+        const auto app =
+            EnvelopePrinterApplication::create({target, {unowned, this}, {unowned, this}});
         static_cast<void>(app->Documents()->Add({}, {}, {}, {}));
         try {
-            app->ActiveDocument()->Envelope()->PrintOut(args);
+            app->ActiveDocument()->Envelope()->PrintOut(all);
         } catch (const AutomationError& error) {
             EXPECT_EQ(error.source(), QStringLiteral("Envelope Printer"));
-            return error.number();
+            return error;
         }
-        return 0;
+        return std::nullopt;
     }
 
     QTemporaryDir dir;
-    QString pdf = dir.filePath(QStringLiteral("envelope.pdf"));
+    std::optional<QString> defaultName;
+    QHash<QString, PrinterAvailability> printers{{"Desk", PrinterAvailability::Accepting},
+                                                 {"Shut", PrinterAvailability::NotAcceptingJobs}};
+    std::optional<SpoolFailure> failure;
+    QList<Submission> submissions;
+    std::optional<QString> answer; // where the user saves the PDF, asked with no printer
 };
 
 TEST_F(EnvelopePrinterServerTest, PrintOutChecksItsArgumentsAsTheWordProcessorWould)
 {
-    EXPECT_EQ(printOutError(arguments()), 0);
-    EXPECT_TRUE(QFile::exists(pdf));
-    EXPECT_EQ(printOutError(arguments(17, Variant(std::int32_t{9}))), 5);
-    EXPECT_EQ(printOutError(arguments(17, Variant(std::int32_t{-1}))), 5);
-    EXPECT_EQ(printOutError(arguments(17, Variant(QStringLiteral("left")))), 13);
-    EXPECT_EQ(printOutError(arguments(0, Variant(QStringLiteral("maybe")))), 13);
-    EXPECT_EQ(printOutError(arguments(1, Variant(std::int32_t{3}))), 13);
-    EXPECT_EQ(printOutError(arguments(25, Variant(Variant::ErrorCode{7}))), 13);
-    EXPECT_EQ(printOutError(arguments(9, Variant(QStringLiteral("tall")))), 13);
-    EXPECT_EQ(printOutError(arguments(1, Variant(QStringLiteral(" \r\n")))),
-              EnvelopePrinterError::NoDeliveryAddress);
-    EXPECT_EQ(printOutError(arguments(1, Variant::missing())),
-              EnvelopePrinterError::NoDeliveryAddress);
-    // Values the word processor converts are accepted.
-    EXPECT_EQ(printOutError(arguments(17, Variant(QStringLiteral("4")))), 0);
-    EXPECT_EQ(printOutError(arguments(16, Variant(std::int16_t{-1}))), 0);
+    // Position, value, error; values the word processor converts are accepted.
+    const std::tuple<std::size_t, Variant, std::int32_t> cases[] = {
+        {17, Variant(std::int32_t{6}), 0},
+        {17, Variant(QStringLiteral("4")), 0},
+        {16, Variant(std::int16_t{-1}), 0},
+        {17, Variant(std::int32_t{9}), 5},
+        {17, Variant(std::int32_t{-1}), 5},
+        {17, Variant(4.5), 5},
+        {9, Variant(0.2F), 5},
+        {10, Variant(1e6), 5},
+        {17, Variant(QStringLiteral("left")), 13},
+        {0, Variant(QStringLiteral("maybe")), 13},
+        {1, Variant(std::int32_t{3}), 13},
+        {25, Variant(Variant::ErrorCode{7}), 13},
+        {1, Variant(QStringLiteral(" \r\n")), EnvelopePrinterError::NoDeliveryAddress},
+        {1, Variant::missing(), EnvelopePrinterError::NoDeliveryAddress}};
+    for (const auto& [position, value, number] : cases) {
+        const auto error = print(PrintTarget::printer("Desk"), position, value);
+        EXPECT_EQ(error ? error->number() : 0, number) << position << " " << number;
+    }
+    // The printer gets the envelope's own page and media, never scaled.
+    const Submission envelope{
+        "Desk",
+        {QSizeF(297, 684)},
+        {{"media", "na_number-10_4.125x9.5in"}, {"print-scaling", "none"}, {"sides", "one-sided"}}};
+    EXPECT_EQ(submissions, QList<Submission>(3, envelope));
+    EXPECT_EQ(EnvelopePrinterGlobal().InchesToPoints(Variant(4.13F)), Variant(4.13F * 72.0F));
 }
 
-TEST_F(EnvelopePrinterServerTest, ApplicationHasDocumentsUntilItQuits)
+TEST_F(EnvelopePrinterServerTest, TheDefaultPrinterOrElseAnUprightPdfTheUserSaves)
 {
-    const auto app = application();
-    try {
-        static_cast<void>(app->ActiveDocument());
-        ADD_FAILURE() << "a document without Add";
-    } catch (const AutomationError& error) {
-        EXPECT_EQ(error.number(), 4248);
-    }
-    const auto added = app->Documents()->Add({}, {}, {}, {});
-    EXPECT_EQ(app->ActiveDocument(), added);
-    const Variant missing = Variant::missing();
-    app->Quit(missing, missing, missing);
-    EXPECT_THROW(static_cast<void>(app->Documents()), AutomationError);
-    EXPECT_THROW(app->Quit(missing, missing, missing), AutomationError);
+    answer = dir.filePath("none.pdf");
+    print(PrintTarget::defaultPrinter());
+    defaultName = QStringLiteral("Gone"); // a default the server no longer knows is none
+    answer = dir.filePath("gone.pdf");
+    print(PrintTarget::defaultPrinter());
+    print(PrintTarget::pdfFile(dir.filePath("direct.pdf")));
+    defaultName = QStringLiteral("Desk");
+    print(PrintTarget::defaultPrinter());
 
-    EnvelopePrinterGlobal global;
-    const Variant height = global.InchesToPoints(Variant(4.13F));
-    EXPECT_EQ(height.type(), Variant::Type::Single);
-    EXPECT_FLOAT_EQ(height.toSingle(), 297.36F);
-    EXPECT_EQ(global.InchesToPoints(Variant(9.5F)), Variant(684.0F));
-    EXPECT_THROW(static_cast<void>(global.InchesToPoints(Variant(QStringLiteral("wide")))),
-                 AutomationError);
+    EXPECT_EQ(std::get<0>(submissions.value(0)), QStringLiteral("Desk"));
+    for (const char* name : {"none.pdf", "gone.pdf", "direct.pdf"}) {
+        const QByteArray pdf = test::readFile(dir.filePath(name));
+        EXPECT_EQ(test::pdfPageSizes(pdf), QList<QSizeF>{QSizeF(684, 297)}) << name;
+    }
 }
 
-TEST_F(EnvelopePrinterServerTest, ThePrintJobPrintsAnEnvelopeThroughTheServer)
+TEST_F(EnvelopePrinterServerTest, FailuresAreErrorsTheUserCanActOn)
 {
-    ServerFactories factories;
-    factories.wordApplication = [this] { return application(); };
-    factories.wordGlobal = [] { return std::make_shared<EnvelopePrinterGlobal>(); };
-    testing::ScriptedDialogs dialogs;
-    Boxes boxes;
-    WordState state;
-    WordInstance instance(state, factories, dialogs);
-    EnvelopePrintJob job(state, instance, factories, boxes, dialogs);
-
-    dialogs.setNextAnswer(MessageResult::Yes);
-    job.cmdPrint_Click();
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{"Print Envelope?"});
-    EXPECT_EQ(test::pdfPageSizes(test::readFile(pdf)), QList<QSizeF>{QSizeF(684, 297)});
-    if (const auto text = test::pdfText(pdf)) {
-        EXPECT_TRUE(text->contains(QStringLiteral("Henry Hall")));
-        EXPECT_TRUE(text->contains(QStringLiteral("Dover, NH 03820")) ||
-                    text->contains(QStringLiteral("Dover, NH  03820")));
+    namespace E = EnvelopePrinterError;
+    // The target, the server's own answer to the job, the error and a part of its description.
+    using Case = std::tuple<PrintTarget, std::optional<SpoolFailure>, std::int32_t, const char*>;
+    const Case cases[] = {
+        {PrintTarget::defaultPrinter(), {}, E::PrintCancelled, "The print job was cancelled."},
+        {PrintTarget::printer("Attic"), {}, E::PrinterNotFound, "Printer \"Attic\" cannot be"},
+        {PrintTarget::printer("Shut"), {}, E::PrinterNotAcceptingJobs, "\"Shut\" is not accept"},
+        {PrintTarget::printer("Desk"), SpoolFailure{true, {}}, E::PrinterNotAcceptingJobs,
+         "\"Desk\" is not accepting"},
+        {PrintTarget::printer("Desk"), SpoolFailure{false, "Bad format."}, E::SpoolFailed,
+         "to printer \"Desk\": Bad format."},
+        {PrintTarget::pdfFile(dir.filePath("no/dir.pdf")), {}, E::PdfNotWritten, "be saved as"},
+    };
+    for (const auto& [target, answer, number, text] : cases) {
+        failure = answer;
+        const auto error = print(target);
+        ASSERT_TRUE(error) << text;
+        EXPECT_EQ(error->number(), number) << text;
+        EXPECT_TRUE(error->description().contains(QLatin1String(text)))
+            << error->description().toStdString();
     }
-
-    // An empty recipient box comes back as the server's error, in the three-line report.
-    boxes.address.clear();
-    job.cmdPrint_Click();
-    ASSERT_EQ(dialogs.messages().size(), 2U);
-    const QStringList report = dialogs.messages()[1].text.split(QStringLiteral("\r\n"));
-    ASSERT_EQ(report.size(), 3);
-    EXPECT_EQ(report[0], QString::number(EnvelopePrinterError::NoDeliveryAddress));
-    EXPECT_TRUE(report[0].startsWith(u'-'));
-    EXPECT_EQ(report[2], QStringLiteral("Envelope Printer"));
+    EXPECT_EQ(submissions.size(), 2); // never to a printer known to refuse jobs
 }
 
 } // namespace

@@ -1,18 +1,46 @@
 #pragma once
 
-#include <QByteArray>
+#include <QFile>
 #include <QList>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSizeF>
-#include <QString>
+#include <QStandardPaths>
 
 #include <optional>
 
 namespace addrell::test {
 
+[[nodiscard]] inline QByteArray readFile(const QString& fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // The MediaBox sizes of the pages of a PDF, in file order.
-[[nodiscard]] QList<QSizeF> pdfPageSizes(const QByteArray& pdf);
-[[nodiscard]] QByteArray readFile(const QString& fileName);
+[[nodiscard]] inline QList<QSizeF> pdfPageSizes(const QByteArray& pdf)
+{
+    static const QRegularExpression mediaBox(
+        QStringLiteral(R"(/MediaBox\s*\[\s*([-\d.]+)\s+([-\d.]+)\s+([-\d.]+)\s+([-\d.]+)\s*\])"));
+    QList<QSizeF> sizes;
+    for (const QRegularExpressionMatch& box : mediaBox.globalMatch(QString::fromLatin1(pdf))) {
+        sizes.append(QSizeF(box.captured(3).toDouble() - box.captured(1).toDouble(),
+                            box.captured(4).toDouble() - box.captured(2).toDouble()));
+    }
+    return sizes;
+}
+
 // The text of a PDF through pdftotext; nothing when poppler-utils is not installed.
-[[nodiscard]] std::optional<QString> pdfText(const QString& fileName);
+[[nodiscard]] inline std::optional<QString> pdfText(const QString& fileName)
+{
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (program.isEmpty()) {
+        return std::nullopt;
+    }
+    QProcess process;
+    process.start(program, {QStringLiteral("-layout"), fileName, QStringLiteral("-")});
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
 
 } // namespace addrell::test

@@ -7,7 +7,6 @@
 #include "contacts/ContactFolderLoader.h"
 #include "contacts/ContactsState.h"
 #include "contacts/ContactsView.h"
-#include "util/TrappedError.h"
 
 #include <cstdint>
 
@@ -26,7 +25,7 @@ void UseContact::cmdPreview_Click()
             return;
         }
     } catch (...) {
-        handleError(std::current_exception());
+        handleError(AutomationError::fromCurrentException());
     }
     release();
 }
@@ -63,11 +62,10 @@ bool UseContact::takeSelectedContact()
     return true;
 }
 
-void UseContact::handleError(const std::exception_ptr& failure) noexcept
+void UseContact::handleError(const AutomationError& error) noexcept
 {
     // A failure while handling the first is reported the same way, and the operation ends.
     try {
-        const AutomationError error = TrappedError(failure);
         if (error.number() == RuntimeError::ObjectNotSet) {
             m_loader.PickContactFolder();
         } else {
@@ -75,7 +73,7 @@ void UseContact::handleError(const std::exception_ptr& failure) noexcept
         }
     } catch (...) {
         try {
-            reportError(TrappedError(std::current_exception()));
+            reportError(AutomationError::fromCurrentException());
         } catch (...) {
             // Not even the report could be shown; the references are still released.
         }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <exception>
-
 namespace addrell {
 
 class AutomationError;
@@ -24,7 +22,7 @@ public:
 private:
     // False when the operation ended early and keeps its references.
     [[nodiscard]] bool takeSelectedContact();
-    void handleError(const std::exception_ptr& failure) noexcept;
+    void handleError(const AutomationError& error) noexcept;
     void reportError(const AutomationError& error);
     void release();
 

@@ -158,7 +158,7 @@ TEST_F(ContactsTest, EveryFailureIsReportedAndEverythingReleased)
         {"create", world->failure,
          "Error No: 429\r\nDescription: ActiveX component can't create object"},
         {"Explorer.Selection", std::make_exception_ptr(std::runtime_error("library broke")),
-         "Error No: 440\r\nDescription: library broke"},
+         "Error No: 5\r\nDescription: library broke"},
         {"Selection.Item", std::make_exception_ptr(std::bad_alloc()),
          "Error No: 7\r\nDescription: Out of memory"},
         // Error 91 brings up the picker, which fails the same way.

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -44,8 +45,13 @@ QWidget* createWidget(const ControlLayout& layout, QWidget* parent)
     case ControlKind::ComboBox: {
         auto* combo = new QComboBox(parent);
         combo->setEditable(true);
-        // Typed text must neither add an item nor select one.
+        // Typed text must neither add an item nor select one: only a choice from the list does.
+        // Qt would complete the text inline and, on Return or when the field loses the focus,
+        // select the item it matches.
         combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
+        QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
         combo->setEditText(layout.caption);
         return combo;
     }

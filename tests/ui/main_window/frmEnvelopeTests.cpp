@@ -377,3 +377,57 @@ TEST_F(frmEnvelopeTest, F1OpensOneHelpWindowAndClosingItLeavesTheWindow)
 
 } // namespace
 } // namespace addrell
+
+namespace addrell {
+namespace {
+TEST_F(frmEnvelopeTest, TypingIntoTheComboBoxSelectsNothing)
+{
+    writeDefault(lines({"Alice", "1 A St", "", "Ay", "", "", "Carol", "3 C St", "", "Cy", "", "",
+                        "Bob", "2 B St", "", "By", "", ""}));
+    const auto window = open();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* combo = window->control<QComboBox>(QStringLiteral("cboAddress"));
+    auto* tabs = window->control<TabControl>(QStringLiteral("SSTab1"));
+    auto* box = window->control<QPlainTextEdit>(QStringLiteral("txtReturn"));
+    enum class Finish { Return, Tab, FocusLeaves };
+    const struct {
+        const char* typed;
+        Finish finish;
+    } cases[] = {{"B", Finish::Return},
+                 {"alice", Finish::Return},
+                 {"alice", Finish::Tab},
+                 {"B", Finish::FocusLeaves},
+                 {"Bob", Finish::FocusLeaves}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        tabs->setCurrentPage(2);
+        box->setPlainText(QStringLiteral("mine"));
+        combo->setFocus();
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo, QString::fromLatin1(c.typed));
+        switch (c.finish) {
+        case Finish::Return:
+            QTest::keyClick(combo, Qt::Key_Return);
+            break;
+        case Finish::Tab:
+            QTest::keyClick(combo, Qt::Key_Tab);
+            break;
+        case Finish::FocusLeaves:
+            window->control<QWidget>(QStringLiteral("cmdAddFile"))->setFocus();
+            break;
+        }
+        EXPECT_EQ(combo->currentIndex(), 1);
+        EXPECT_EQ(box->toPlainText(), QStringLiteral("mine"));
+        EXPECT_EQ(tabs->currentPage(), 2);
+    }
+    EXPECT_TRUE(dialogs.messages().empty());
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(combo->currentIndex(), 2);
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("Bob\n2 B St\n\nBy\n\n"));
+    EXPECT_EQ(tabs->currentPage(), 0);
+}
+} // namespace
+} // namespace addrell

@@ -88,3 +88,24 @@ TEST_F(FlexGridTest, ClickSelectsARowAndRaisesMouseUp)
 
 } // namespace
 } // namespace addrell
+
+namespace addrell {
+namespace {
+TEST_F(FlexGridTest, RowsFitEachFillAndShowAtMostSixLines)
+{
+    const QString tall = QStringLiteral("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8");
+    grid.setTextMatrix(1, 2, tall);
+    QCoreApplication::processEvents();
+    const int line = grid.fontMetrics().lineSpacing();
+    EXPECT_EQ(grid.TextMatrix(1, 2), tall);
+    EXPECT_GE(grid.rowHeight(0), 6 * line);
+    EXPECT_LT(grid.rowHeight(0), 7 * line);
+    EXPECT_EQ(grid.model()->index(0, 2).data().toString(), QStringLiteral("1\n2\n3\n4\n5\n6"));
+
+    grid.setRows(2);
+    grid.setTextMatrix(1, 2, QStringLiteral("Street\r\nTown"));
+    QCoreApplication::processEvents();
+    EXPECT_LT(grid.rowHeight(0), 3 * line);
+}
+} // namespace
+} // namespace addrell

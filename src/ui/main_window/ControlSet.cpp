@@ -4,6 +4,7 @@
 #include "ui/main_window/LayoutTable.h"
 #include "ui/main_window/OptionButton.h"
 #include "ui/main_window/TabControl.h"
+#include "ui/main_window/TextBox.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -33,15 +33,8 @@ QWidget* createWidget(const ControlLayout& layout, QWidget* parent)
         label->setTextFormat(Qt::PlainText);
         return label;
     }
-    case ControlKind::TextBox: {
-        auto* text = new QPlainTextEdit(parent);
-        text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        text->setTabChangesFocus(true);
-        // A narrow margin, so a four-line address shows whole in the return address box.
-        text->document()->setDocumentMargin(1);
-        return text;
-    }
+    case ControlKind::TextBox:
+        return new TextBox(parent);
     case ControlKind::ComboBox: {
         auto* combo = new QComboBox(parent);
         combo->setEditable(true);

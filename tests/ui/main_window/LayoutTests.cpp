@@ -51,7 +51,9 @@ TEST_F(LayoutTest, ControlsOpenInTheirContainersFontsAndSettings)
 {
     ASSERT_EQ(window->screen()->logicalDotsPerInch(), 96);
     EXPECT_EQ(window->geometry(), QRect(227, 199, 608, 358)) << "client area at 3405, 2985";
+    EXPECT_EQ(window->windowTitle(), "Tresk's Addrell");
     QStringList visible;
+    QStringList captions;
     for (const ControlLayout& layout : LayoutTable::controls()) {
         SCOPED_TRACE(layout.key().toStdString());
         const QWidget* control = window->control<QWidget>(layout.key());
@@ -67,7 +69,12 @@ TEST_F(LayoutTest, ControlsOpenInTheirContainersFontsAndSettings)
         if (control->isVisible()) {
             visible << layout.key();
         }
+        captions << layout.caption;
     }
+    EXPECT_EQ(captions.join('|').toStdString(),
+              "E&xit|&Use Contact|<|>|||Envelope||Printer|Print Center|Print "
+              "Right|&Print|&Help|||Status:|||Folder:|Open Return Address "
+              "File|cboAddress||Select Return Address:|lblPath||Ver 2.2 ");
     EXPECT_EQ(visible,
               (QStringList{"cmdExit", "cmdPreview", "SSTab1", "Frame4", "txtAddress", "cmdPrint",
                            "txtReturn", "Picture1", "lblstatus(0)", "lblstatus(1)", "picStamp"}));

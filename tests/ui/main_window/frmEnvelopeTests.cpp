@@ -70,6 +70,7 @@ TEST_F(frmEnvelopeTest, OnlyAChoiceFromTheListOrTheFileButtonSelects)
         combo->setFocus();
         combo->lineEdit()->selectAll();
         QTest::keyClicks(combo, typed);
+        EXPECT_EQ(combo->currentText(), typed); // not completed to a name
         end == Qt::Key_unknown ? get(*window, "cmdAddFile")->setFocus()
                                : QTest::keyClick(combo, end);
         EXPECT_EQ(combo->currentIndex(), 1);

@@ -1,6 +1,7 @@
 #include "ui/help_window/frmHelp.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QLabel>
 
 #include <array>
@@ -40,6 +41,8 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window), m_lblHelp(new Q
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Addrell Help"));
+    // The help window has no icon; without an empty one of its own it would show its parent's.
+    setWindowIcon(QIcon());
     setFixedSize(pixels(0, 0, 7980, 5475).size());
 
     // The Windows font name, mapped to its metric-compatible Linux twin.

@@ -4,15 +4,16 @@
 #include "ui/main_window/LayoutTable.h"
 #include "ui/main_window/OptionButton.h"
 #include "ui/main_window/TabControl.h"
+#include "ui/main_window/TextBox.h"
 
 #include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -32,20 +33,18 @@ QWidget* createWidget(const ControlLayout& layout, QWidget* parent)
         label->setTextFormat(Qt::PlainText);
         return label;
     }
-    case ControlKind::TextBox: {
-        auto* text = new QPlainTextEdit(parent);
-        text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        text->setTabChangesFocus(true);
-        // A narrow margin, so a four-line address shows whole in the return address box.
-        text->document()->setDocumentMargin(1);
-        return text;
-    }
+    case ControlKind::TextBox:
+        return new TextBox(parent);
     case ControlKind::ComboBox: {
         auto* combo = new QComboBox(parent);
         combo->setEditable(true);
-        // Typed text must neither add an item nor select one.
+        // Typed text must neither add an item nor select one: only a choice from the list does.
+        // Qt would complete the text inline and, on Return or when the field loses the focus,
+        // select the item it matches.
         combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
+        QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
         combo->setEditText(layout.caption);
         return combo;
     }

@@ -121,8 +121,8 @@ void FlexGrid::paintEvent(QPaintEvent* event)
 
 void FlexGrid::fitRows()
 {
-    // One height for every row keeps a large folder fast; it is as tall as the tallest cell.
-    const int lines = m_model->maxLines();
+    // One height for every row keeps a large folder fast; it fits the tallest row of this fill.
+    const int lines = m_model->rowLines();
     verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() * lines + kCellPadding / 2);
 }
 

@@ -9,7 +9,7 @@ namespace addrell {
 class FlexGridModel;
 
 // The contact grid: a fixed header row whose texts come from the format string and size the
-// columns, a narrow fixed first column, and cells that show multi-line text whole.
+// columns, a narrow fixed first column, and cells that show up to six lines of their text.
 class FlexGrid : public QTableView, public ContactGrid {
     Q_OBJECT
 public:

@@ -17,23 +17,35 @@ namespace {
 
 constexpr std::int32_t kSubscriptOutOfRange = 381;
 
-// The lines `text` shows, counting line breaks as LineEnds does (CR LF is one break), without
-// building the converted text: this runs for every cell of a folder load.
-int lineCount(QStringView text)
+// A row shows this many lines of its cells at most; TextMatrix still gives the whole text.
+constexpr int kMaxLines = 6;
+
+struct Lines {
+    int count;
+    qsizetype end;
+};
+
+// How many of the first `limit` lines `text` holds and where they end, counting line breaks as
+// LineEnds does (CR LF is one break). This runs for every cell of a folder load, so it builds
+// no text.
+Lines firstLines(QStringView text, int limit)
 {
-    int lines = 1;
+    int count = 1;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'\r') {
-            if (i + 1 < text.size() && text[i + 1] == u'\n') {
-                ++i;
-            }
-            ++lines;
-        } else if (c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
-            ++lines;
+        if (c != u'\r' && c != u'\n' && c != QChar::LineSeparator &&
+            c != QChar::ParagraphSeparator) {
+            continue;
+        }
+        if (count == limit) {
+            return {count, i};
+        }
+        ++count;
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            ++i;
         }
     }
-    return lines;
+    return {count, text.size()};
 }
 
 [[noreturn]] void invalidCell()
@@ -59,6 +71,7 @@ void FlexGridModel::setGridRows(std::int32_t rows)
     beginResetModel();
     m_cells.resize(static_cast<std::size_t>(rows), QStringList(m_cols));
     endResetModel();
+    announceLater(); // dropping a tall row may leave shorter ones
 }
 
 void FlexGridModel::setGridCols(std::int32_t cols)
@@ -92,8 +105,21 @@ void FlexGridModel::setCell(std::int32_t row, std::int32_t col, const QString& t
 {
     checkCell(row, col);
     m_cells[static_cast<std::size_t>(row)][col] = text;
-    m_maxLines = std::max(m_maxLines, lineCount(text));
     announceLater();
+}
+
+int FlexGridModel::rowLines() const
+{
+    int lines = 1;
+    for (std::size_t row = 1; row < m_cells.size(); ++row) {
+        for (const QString& text : m_cells[row]) {
+            lines = std::max(lines, firstLines(text, kMaxLines).count);
+            if (lines == kMaxLines) {
+                return lines;
+            }
+        }
+    }
+    return lines;
 }
 
 void FlexGridModel::setAlignment(std::int32_t col, Qt::Alignment alignment)
@@ -137,8 +163,10 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const
         return {};
     }
     switch (role) {
-    case Qt::DisplayRole:
-        return LineEnds::toLf(m_cells[static_cast<std::size_t>(index.row() + 1)][index.column()]);
+    case Qt::DisplayRole: {
+        const QString& text = m_cells[static_cast<std::size_t>(index.row() + 1)][index.column()];
+        return LineEnds::toLf(text.left(firstLines(text, kMaxLines).end));
+    }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignTop |
                                    m_alignment[static_cast<std::size_t>(index.column())]);

@@ -23,8 +23,8 @@ public:
     [[nodiscard]] const QString& cell(std::int32_t row, std::int32_t col) const;
     void setCell(std::int32_t row, std::int32_t col, const QString& text);
     void setAlignment(std::int32_t col, Qt::Alignment alignment);
-    // The most lines any cell holds, for the row height.
-    [[nodiscard]] int maxLines() const noexcept { return m_maxLines; }
+    // The lines the tallest data row shows (at most six), for the row height.
+    [[nodiscard]] int rowLines() const;
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
@@ -43,7 +43,6 @@ private:
     std::vector<QStringList> m_cells; // grid rows, header included
     std::int32_t m_cols = 0;
     std::vector<Qt::Alignment> m_alignment;
-    int m_maxLines = 1;
     bool m_announcing = false;
 };
 

@@ -3,10 +3,9 @@
 #include "ui/main_window/ControlSet.h"
 #include "ui/main_window/FlexGrid.h"
 #include "ui/main_window/TabControl.h"
-#include "ui/main_window/TextBoxText.h"
+#include "ui/main_window/TextBox.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -33,7 +32,7 @@ QtContactsView::QtContactsView(const ControlSet& controls)
       m_status(controls.get<QLabel>(QStringLiteral("lblstatus(1)"))),
       m_progress(controls.get<QProgressBar>(QStringLiteral("pbrContacts"))),
       m_tabs(controls.get<TabControl>(QStringLiteral("SSTab1"))),
-      m_address(controls.get<QPlainTextEdit>(QStringLiteral("txtAddress")))
+      m_address(controls.get<TextBox>(QStringLiteral("txtAddress")))
 {
 }
 
@@ -84,7 +83,7 @@ void QtContactsView::setCurrentPage(int page)
 
 void QtContactsView::setAddressText(const QString& text)
 {
-    TextBoxText::set(m_address, text);
+    m_address->setAddressText(text);
 }
 
 } // namespace addrell

@@ -3,7 +3,6 @@
 #include "contacts/ContactsView.h"
 
 class QLabel;
-class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 
@@ -12,6 +11,7 @@ namespace addrell {
 class ControlSet;
 class FlexGrid;
 class TabControl;
+class TextBox;
 
 // The controls the contact handlers use.
 class QtContactsView : public ContactsView {
@@ -35,7 +35,7 @@ private:
     QLabel* m_status;
     QProgressBar* m_progress;
     TabControl* m_tabs;
-    QPlainTextEdit* m_address;
+    TextBox* m_address;
 };
 
 } // namespace addrell

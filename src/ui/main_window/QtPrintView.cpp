@@ -1,17 +1,16 @@
 #include "ui/main_window/QtPrintView.h"
 
 #include "ui/main_window/ControlSet.h"
-#include "ui/main_window/TextBoxText.h"
+#include "ui/main_window/TextBox.h"
 
-#include <QPlainTextEdit>
 #include <QRadioButton>
 
 namespace addrell {
 
 QtPrintView::QtPrintView(const ControlSet& controls)
     : m_printCenter(controls.get<QRadioButton>(QStringLiteral("Option2(1)"))),
-      m_txtAddress(controls.get<QPlainTextEdit>(QStringLiteral("txtAddress"))),
-      m_txtReturn(controls.get<QPlainTextEdit>(QStringLiteral("txtReturn")))
+      m_txtAddress(controls.get<TextBox>(QStringLiteral("txtAddress"))),
+      m_txtReturn(controls.get<TextBox>(QStringLiteral("txtReturn")))
 {
 }
 
@@ -22,12 +21,12 @@ bool QtPrintView::printCenterSelected() const
 
 QString QtPrintView::addressText() const
 {
-    return TextBoxText::get(m_txtAddress);
+    return m_txtAddress->addressText();
 }
 
 QString QtPrintView::returnText() const
 {
-    return TextBoxText::get(m_txtReturn);
+    return m_txtReturn->addressText();
 }
 
 } // namespace addrell

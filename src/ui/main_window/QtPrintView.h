@@ -2,12 +2,12 @@
 
 #include "printing/PrintView.h"
 
-class QPlainTextEdit;
 class QRadioButton;
 
 namespace addrell {
 
 class ControlSet;
+class TextBox;
 
 // The controls the print job reads.
 class QtPrintView : public PrintView {
@@ -20,8 +20,8 @@ public:
 
 private:
     QRadioButton* m_printCenter;
-    QPlainTextEdit* m_txtAddress;
-    QPlainTextEdit* m_txtReturn;
+    TextBox* m_txtAddress;
+    TextBox* m_txtReturn;
 };
 
 } // namespace addrell

@@ -3,12 +3,11 @@
 #include "automation/AutomationError.h"
 #include "ui/main_window/ControlSet.h"
 #include "ui/main_window/TabControl.h"
-#include "ui/main_window/TextBoxText.h"
+#include "ui/main_window/TextBox.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QSignalBlocker>
 
 namespace addrell {
@@ -16,7 +15,7 @@ namespace addrell {
 QtReturnAddressView::QtReturnAddressView(const ControlSet& controls, std::function<void()> onSelect)
     : m_cboAddress(controls.get<QComboBox>(QStringLiteral("cboAddress"))),
       m_lstFile(controls.get<QListWidget>(QStringLiteral("lstFile"))),
-      m_txtReturn(controls.get<QPlainTextEdit>(QStringLiteral("txtReturn"))),
+      m_txtReturn(controls.get<TextBox>(QStringLiteral("txtReturn"))),
       m_lblPath(controls.get<QLabel>(QStringLiteral("lblPath"))),
       m_tabs(controls.get<TabControl>(QStringLiteral("SSTab1"))), m_addressItems(m_cboAddress),
       m_fileRows(m_lstFile), m_onSelect(std::move(onSelect))
@@ -49,7 +48,7 @@ void QtReturnAddressView::setFileRowsVisible(bool visible)
 
 void QtReturnAddressView::setReturnText(const QString& text)
 {
-    TextBoxText::set(m_txtReturn, text);
+    m_txtReturn->setAddressText(text);
 }
 
 void QtReturnAddressView::setPathCaption(const QString& caption)

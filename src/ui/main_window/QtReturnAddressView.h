@@ -9,11 +9,11 @@
 class QComboBox;
 class QLabel;
 class QListWidget;
-class QPlainTextEdit;
 
 namespace addrell {
 
 class ControlSet;
+class TextBox;
 class TabControl;
 
 // The return address controls of the main window.
@@ -34,7 +34,7 @@ public:
 private:
     QComboBox* m_cboAddress;
     QListWidget* m_lstFile;
-    QPlainTextEdit* m_txtReturn;
+    TextBox* m_txtReturn;
     QLabel* m_lblPath;
     TabControl* m_tabs;
     ComboBoxItems m_addressItems;

@@ -1,15 +1,15 @@
 #include "ui/main_window/TabControl.h"
 
 #include "automation/AutomationError.h"
+#include "ui/main_window/TabStrip.h"
 
 #include <QPainter>
 #include <QStyleOptionTabWidgetFrame>
-#include <QTabBar>
 
 namespace addrell {
 
 TabControl::TabControl(const QStringList& captions, QWidget* parent)
-    : QWidget(parent), m_tabBar(new QTabBar(this))
+    : QWidget(parent), m_tabBar(new TabStrip(kTabStripHeight, this))
 {
     for (const QString& caption : captions) {
         m_tabBar->addTab(caption);

@@ -1,0 +1,59 @@
+#include "ui/main_window/TextBox.h"
+
+#include "util/LineEnds.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+
+#include <cmath>
+
+namespace addrell {
+
+TextBox::TextBox(QWidget* parent) : QTextEdit(parent)
+{
+    setAcceptRichText(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+    document()->setDocumentMargin(1);
+    spaceLines();
+}
+
+QString TextBox::addressText() const
+{
+    return LineEnds::toCrLf(toPlainText());
+}
+
+void TextBox::setAddressText(const QString& text)
+{
+    setPlainText(LineEnds::toLf(text));
+    spaceLines();
+}
+
+void TextBox::changeEvent(QEvent* event)
+{
+    QTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        spaceLines();
+    }
+}
+
+void TextBox::spaceLines()
+{
+    // Lines typed or pasted later take their format from the block they are added to. The
+    // format is no edit of the user's, so it stays out of the undo history (which this clears:
+    // it runs only when the text or the font is set anew).
+    QTextBlockFormat format;
+    format.setLineHeight(std::ceil(QFontMetricsF(font()).height()), QTextBlockFormat::FixedHeight);
+    QTextDocument* text = document();
+    const bool undo = text->isUndoRedoEnabled();
+    text->setUndoRedoEnabled(false);
+    QTextCursor cursor(text);
+    cursor.select(QTextCursor::Document);
+    cursor.mergeBlockFormat(format);
+    text->setUndoRedoEnabled(undo);
+}
+
+} // namespace addrell

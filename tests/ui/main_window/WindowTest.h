@@ -1,0 +1,69 @@
+#pragma once
+
+#include "FakeOutlook.h"
+#include "FakeWord.h"
+#include "ScriptedDialogs.h"
+#include "TempFiles.h"
+#include "ui/main_window/TabControl.h"
+#include "ui/main_window/TextBox.h"
+#include "ui/main_window/frmEnvelope.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace addrell::testing {
+
+// The main window, shown and active, over fake servers and scripted dialogs.
+class WindowTest : public ::testing::Test {
+protected:
+    // `file` becomes the default return address file; without one there is none.
+    std::unique_ptr<frmEnvelope> open(const std::optional<QByteArray>& file)
+    {
+        QFile::remove(files.path() + "/ReturnAddress.txt");
+        if (file) {
+            files.write("ReturnAddress.txt", *file);
+        }
+        ServerFactories servers;
+        servers.wordApplication = [this] { return std::make_shared<FakeWordApplication>(word); };
+        servers.wordGlobal = [this] { return std::make_shared<FakeWordGlobal>(word); };
+        servers.outlookApplication = [this] {
+            return std::make_shared<FakeOutlookApplication>(outlook);
+        };
+        auto window = std::make_unique<frmEnvelope>(files.path(), dialogs, servers);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return window;
+    }
+    template <typename T = QWidget> static T* get(const frmEnvelope& window, const char* key)
+    {
+        return window.control<T>(QString::fromLatin1(key));
+    }
+    // A text box's text as the program reads it, with CR LF.
+    static QString text(const frmEnvelope& window, const char* key)
+    {
+        return get<TextBox>(window, key)->addressText();
+    }
+    static QString caption(const frmEnvelope& window, const char* key)
+    {
+        return get<QLabel>(window, key)->text();
+    }
+    static void click(const frmEnvelope& window, const char* key)
+    {
+        QTest::mouseClick(get<QPushButton>(window, key), Qt::LeftButton);
+    }
+    static TabControl* tabs(const frmEnvelope& window) { return get<TabControl>(window, "SSTab1"); }
+
+    TempFiles files;
+    ScriptedDialogs dialogs;
+    std::shared_ptr<WordLog> word = std::make_shared<WordLog>();
+    std::shared_ptr<OutlookWorld> outlook = std::make_shared<OutlookWorld>();
+};
+
+} // namespace addrell::testing

@@ -230,19 +230,19 @@ bool frmEnvelope::blnMSWord()
 
 void frmEnvelope::dispatch(const std::function<void()>& handler)
 {
-    const auto report = [this](const QString& number, const QString& description) {
-        MessageBoxRequest request;
-        request.text = QStringLiteral("Error No: %1\r\nDescription: %2").arg(number, description);
-        request.icon = MessageIcon::Critical;
-        m_dialogs.messageBox(request);
-    };
     try {
         handler();
-    } catch (const AutomationError& error) {
-        report(QString::number(error.number()), error.description());
-    } catch (const std::exception& error) {
-        report(QString::number(RuntimeError::InvalidProcedureCall),
-               QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        // Nothing may reach the event loop; if even the report fails, there is nothing left to do.
+        try {
+            const AutomationError error = AutomationError::fromCurrentException();
+            MessageBoxRequest request;
+            request.text = QStringLiteral("Error No: %1\r\nDescription: %2")
+                               .arg(QString::number(error.number()), error.description());
+            request.icon = MessageIcon::Critical;
+            m_dialogs.messageBox(request);
+        } catch (...) {
+        }
     }
 }
 

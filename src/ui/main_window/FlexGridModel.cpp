@@ -60,7 +60,13 @@ FlexGridModel::FlexGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 std::int32_t FlexGridModel::gridRows() const noexcept
 {
-    return static_cast<std::int32_t>(m_cells.size());
+    return m_rows;
+}
+
+std::size_t FlexGridModel::at(std::int32_t row, std::int32_t col) const noexcept
+{
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(m_cols) +
+           static_cast<std::size_t>(col);
 }
 
 void FlexGridModel::setGridRows(std::int32_t rows)
@@ -69,7 +75,8 @@ void FlexGridModel::setGridRows(std::int32_t rows)
         throw AutomationError::runtime(RuntimeError::InvalidPropertyValue);
     }
     beginResetModel();
-    m_cells.resize(static_cast<std::size_t>(rows), QStringList(m_cols));
+    m_rows = rows;
+    m_cells.resize(at(rows, 0));
     endResetModel();
     announceLater(); // dropping a tall row may leave shorter ones
 }
@@ -80,10 +87,15 @@ void FlexGridModel::setGridCols(std::int32_t cols)
         throw AutomationError::runtime(RuntimeError::InvalidPropertyValue);
     }
     beginResetModel();
-    m_cols = cols;
-    for (QStringList& row : m_cells) {
-        row.resize(cols);
+    std::vector<QString> cells(static_cast<std::size_t>(m_rows) * static_cast<std::size_t>(cols));
+    for (std::int32_t row = 0; row < m_rows; ++row) {
+        for (std::int32_t col = 0; col < std::min(cols, m_cols); ++col) {
+            cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols) +
+                  static_cast<std::size_t>(col)] = std::move(m_cells[at(row, col)]);
+        }
     }
+    m_cells = std::move(cells);
+    m_cols = cols;
     m_alignment.resize(static_cast<std::size_t>(cols), Qt::AlignLeft);
     endResetModel();
 }
@@ -98,25 +110,23 @@ void FlexGridModel::checkCell(std::int32_t row, std::int32_t col) const
 const QString& FlexGridModel::cell(std::int32_t row, std::int32_t col) const
 {
     checkCell(row, col);
-    return m_cells[static_cast<std::size_t>(row)][col];
+    return m_cells[at(row, col)];
 }
 
 void FlexGridModel::setCell(std::int32_t row, std::int32_t col, const QString& text)
 {
     checkCell(row, col);
-    m_cells[static_cast<std::size_t>(row)][col] = text;
+    m_cells[at(row, col)] = text;
     announceLater();
 }
 
 int FlexGridModel::rowLines() const
 {
     int lines = 1;
-    for (std::size_t row = 1; row < m_cells.size(); ++row) {
-        for (const QString& text : m_cells[row]) {
-            lines = std::max(lines, firstLines(text, kMaxLines).count);
-            if (lines == kMaxLines) {
-                return lines;
-            }
+    for (std::size_t cell = at(1, 0); cell < m_cells.size(); ++cell) {
+        lines = std::max(lines, firstLines(m_cells[cell], kMaxLines).count);
+        if (lines == kMaxLines) {
+            return lines;
         }
     }
     return lines;
@@ -164,7 +174,7 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const
     }
     switch (role) {
     case Qt::DisplayRole: {
-        const QString& text = m_cells[static_cast<std::size_t>(index.row() + 1)][index.column()];
+        const QString& text = m_cells[at(index.row() + 1, index.column())];
         return LineEnds::toLf(text.left(firstLines(text, kMaxLines).end));
     }
     case Qt::TextAlignmentRole:
@@ -181,11 +191,11 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const
 
 QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= m_cols || m_cells.empty()) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_cols || m_rows == 0) {
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return m_cells.front()[section];
+        return m_cells[at(0, section)];
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::AlignVCenter | Qt::AlignLeft);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QStringList>
+#include <QString>
 
 #include <cstdint>
 #include <vector>
@@ -40,7 +40,12 @@ private:
     void announce();
     void checkCell(std::int32_t row, std::int32_t col) const;
 
-    std::vector<QStringList> m_cells; // grid rows, header included
+    [[nodiscard]] std::size_t at(std::int32_t row, std::int32_t col) const noexcept;
+
+    // Row by row, header included, in one block: a folder of many thousand contacts costs no
+    // allocation per row, and a cell's text is shared with the contact it came from.
+    std::vector<QString> m_cells;
+    std::int32_t m_rows = 0;
     std::int32_t m_cols = 0;
     std::vector<Qt::Alignment> m_alignment;
     bool m_announcing = false;

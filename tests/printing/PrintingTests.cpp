@@ -1,8 +1,10 @@
 #include "FakeWord.h"
 #include "ScriptedDialogs.h"
 #include "automation/ServerFactories.h"
+#include "contacts/ContactGrid.h"
 #include "printing/EnvelopePrintJob.h"
 #include "printing/PrintView.h"
+#include "printing/SelectionView.h"
 #include "printing/WordInstance.h"
 #include "printing/WordState.h"
 
@@ -21,6 +23,41 @@ struct FixedPrintView : PrintView {
     bool center = false;
     QString address = QStringLiteral("Jo Recipient\r\n5 Elm St\r\nTown, ST  00001");
     QString returnAddress = QStringLiteral("Pat Example\r\nPO Box 0\r\n\r\n");
+};
+
+// A grid of name and address rows (row 0 the header) with some of them selected; it records
+// what the status line and the progress bar show.
+struct TableSelection : SelectionView, ContactGrid {
+    [[nodiscard]] std::vector<std::int32_t> selectedRows() const override { return selected; }
+    [[nodiscard]] const ContactGrid& grid() const override { return *this; }
+    [[nodiscard]] QString status() const override { return shown.last(); }
+    void setStatus(const QString& text) override { shown << text; }
+    void setProgress(int done, int total) override
+    {
+        shown << QStringLiteral("%1/%2").arg(done).arg(total);
+    }
+    [[nodiscard]] std::int32_t Rows() const override
+    {
+        return static_cast<std::int32_t>(rows.size());
+    }
+    void setRows(std::int32_t) override {}
+    [[nodiscard]] std::int32_t Cols() const override { return 3; }
+    void setCols(std::int32_t) override {}
+    void setFormatString(const QString&) override {}
+    [[nodiscard]] QString TextMatrix(std::int32_t row, std::int32_t col) const override
+    {
+        return col == 0 ? QString() : rows.at(static_cast<std::size_t>(row)).at(col - 1);
+    }
+    void setTextMatrix(std::int32_t, std::int32_t, const QString&) override {}
+    [[nodiscard]] std::int32_t RowSel() const override { return 1; }
+
+    std::vector<QStringList> rows{{"Name", "Address"},
+                                  {"Ann Oak", "1 Oak St\r\nOaktown"},
+                                  {"Bob Bare", ""},
+                                  {"Cy Elm", "3 Elm St"},
+                                  {"Di Nowhere", " "}};
+    std::vector<std::int32_t> selected;
+    QStringList shown{QStringLiteral("Contacts loaded")};
 };
 
 class PrintingTest : public ::testing::Test {
@@ -46,7 +83,8 @@ protected:
     FixedPrintView view;
     WordState state;
     WordInstance instance{state, factories, dialogs};
-    EnvelopePrintJob job{state, instance, factories, view, dialogs};
+    TableSelection selection;
+    EnvelopePrintJob job{state, instance, factories, view, selection, dialogs};
 };
 
 TEST_F(PrintingTest, FirstPrintAsksAndLaterPrintsOnlyPrintForEitherFeed)
@@ -57,7 +95,7 @@ TEST_F(PrintingTest, FirstPrintAsksAndLaterPrintsOnlyPrintForEitherFeed)
     for (const bool center : {false, true}) {
         SCOPED_TRACE(center ? "Print Center" : "Print Right");
         restart();
-        EnvelopePrintJob freshJob{state, instance, factories, view, dialogs};
+        EnvelopePrintJob freshJob{state, instance, factories, view, selection, dialogs};
         view.center = center;
         dialogs.setNextAnswer(MessageResult::Yes);
         freshJob.cmdPrint_Click();
@@ -126,7 +164,7 @@ TEST_F(PrintingTest, EveryFailureGivesTheThreeLineReportAndLeavesWordAsItStood)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.report);
         restart();
-        EnvelopePrintJob freshJob{state, instance, factories, view, dialogs};
+        EnvelopePrintJob freshJob{state, instance, factories, view, selection, dialogs};
         log->failOn = QString::fromLatin1(c.failOn);
         log->thrown = c.thrown;
         dialogs.setNextAnswer(MessageResult::Yes);
@@ -138,6 +176,99 @@ TEST_F(PrintingTest, EveryFailureGivesTheThreeLineReportAndLeavesWordAsItStood)
         EXPECT_EQ(state.objDoc != nullptr, c.started);
         EXPECT_EQ(state.blnNoWord, !c.started);
     }
+}
+
+TEST_F(PrintingTest, SelectedRowsPrintAsOneBatchAfterTheQuestions)
+{
+    const QString sent = QStringLiteral("EnvPDF");
+    const struct {
+        std::vector<std::int32_t> selected;
+        std::vector<MessageResult> answers; // after "Print Envelope?"
+        QStringList recipients;             // of the batch, in order
+        QString status;                     // the last line shown
+    } cases[] = {
+        {{1, 2, 3, 4},
+         {MessageResult::Yes, MessageResult::No},
+         {"Ann Oak", "Cy Elm"},
+         "2 envelopes sent to EnvPDF"},
+        {{2, 3, 4},
+         {MessageResult::Yes, MessageResult::Yes},
+         {"Bob Bare", "Cy Elm", "Di Nowhere"},
+         "3 envelopes sent to EnvPDF"},
+        {{2, 4}, {MessageResult::Yes, MessageResult::No}, {}, "Contacts loaded"},
+        {{1, 3}, {MessageResult::No}, {}, "Contacts loaded"},
+        {{1, 3}, {MessageResult::Yes}, {"Ann Oak", "Cy Elm"}, "2 envelopes saved to /tmp/e.pdf"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.status.toStdString());
+        restart();
+        selection.selected = c.selected;
+        selection.shown = QStringList{QStringLiteral("Contacts loaded")};
+        view.center = c.recipients.size() == 3;
+        if (c.status.contains(u'/')) {
+            log->destination = {true, QStringLiteral("/tmp/e.pdf")};
+        }
+        dialogs.setNextAnswer(MessageResult::Yes);
+        for (const MessageResult answer : c.answers) {
+            dialogs.setNextAnswer(answer);
+        }
+        const QString typed = QStringLiteral("Typed\r\nby hand");
+        view.address = typed;
+        job.cmdPrint_Click();
+
+        QStringList questions = dialogs.messageTexts();
+        EXPECT_EQ(questions.mid(0, 2),
+                  QStringList({"Print Envelope?",
+                               QStringLiteral("Print %1 envelopes?").arg(c.selected.size())}));
+        if (questions.size() > 2) {
+            EXPECT_EQ(dialogs.messages().back(),
+                      (MessageBoxRequest{"2 of the selected contacts have no address. Print their "
+                                         "envelopes anyway?",
+                                         MessageIcon::Question, MessageButtons::YesNo,
+                                         MessageResult::No}));
+        }
+        QStringList recipients;
+        for (const word::PrintOutArguments& arguments : log->batch) {
+            recipients << arguments[1].toString().section(QStringLiteral("\r\n"), 0, 0);
+            EXPECT_EQ(arguments[4].toString(), view.returnAddress);
+            EXPECT_EQ(testing::describe(arguments[17]), view.center ? "i32:4" : "i32:6");
+        }
+        EXPECT_EQ(recipients, c.recipients);
+        EXPECT_EQ(log->calls.filter("PrintBatch").size(), c.recipients.isEmpty() ? 0 : 1);
+        EXPECT_EQ(selection.shown.last(), c.status);
+        EXPECT_FALSE(log->calls.contains("Envelope.PrintOut"));
+    }
+    // The recipient is the row as browsing gives it; progress counts the pages.
+    EXPECT_EQ(log->batch.at(0)[1].toString(), QStringLiteral("Ann Oak\r\n1 Oak St\r\nOaktown"));
+    EXPECT_EQ(selection.shown.mid(1),
+              QStringList({"0/2", "Printing envelope 1 of 2", "1/2", "Printing envelope 2 of 2",
+                           "2/2", "0/-1", "2 envelopes saved to /tmp/e.pdf"}));
+}
+
+TEST_F(PrintingTest, ABatchFailureIsReportedOnceAndLeavesTheWindowAsItWas)
+{
+    selection.selected = {1, 3};
+    for (const auto& [failOn, calls] :
+         {std::pair{"Envelope.AddToBatch", 1}, std::pair{"Envelope.PrintBatch", 3}}) {
+        restart();
+        selection.shown = QStringList{QStringLiteral("Contacts loaded")};
+        log->failOn = QString::fromLatin1(failOn);
+        dialogs.setNextAnswer(MessageResult::Yes);
+        dialogs.setNextAnswer(MessageResult::Yes);
+        job.cmdPrint_Click();
+        EXPECT_EQ(dialogs.messageTexts().mid(2),
+                  QStringList{"-2146823680\r\nThe printer is out of envelopes.\r\nFake Word"});
+        EXPECT_EQ(log->calls.filter("Envelope.").size(), calls);
+        EXPECT_EQ(selection.shown.mid(selection.shown.size() - 2),
+                  QStringList({"0/-1", "Contacts loaded"}));
+    }
+    // One selected row is the single envelope of the recipient box.
+    restart();
+    selection.selected = {3};
+    dialogs.setNextAnswer(MessageResult::Yes);
+    job.cmdPrint_Click();
+    EXPECT_EQ(log->calls.last(), QStringLiteral("Envelope.PrintOut"));
+    EXPECT_EQ(log->lastPrintOut[1].toString(), view.address);
 }
 
 TEST_F(PrintingTest, ShutdownQuitsOnlyAStartedInstanceAndIgnoresItsFailure)

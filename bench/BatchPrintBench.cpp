@@ -2,7 +2,6 @@
 // to the print server: every envelope's arguments, the pages drawn into one PDF, the spool file.
 #include "automation/Dialogs.h"
 #include "automation/ServerFactories.h"
-#include "contacts/ContactGrid.h"
 #include "printing/EnvelopePrintJob.h"
 #include "printing/PrintView.h"
 #include "printing/SelectionView.h"
@@ -24,30 +23,23 @@ namespace addrell::bench {
 
 namespace {
 
-// A grid of numbered contacts, every data row selected.
-class SelectedRows : public SelectionView, public ContactGrid, public PrintView {
+// Numbered contacts, every one of them selected.
+class SelectedRows : public SelectionView, public PrintView {
 public:
     explicit SelectedRows(std::int32_t contacts) : m_rows(static_cast<std::size_t>(contacts))
     {
         std::iota(m_rows.begin(), m_rows.end(), 1);
     }
     std::vector<std::int32_t> selectedRows() const override { return m_rows; }
-    const ContactGrid& grid() const override { return *this; }
+    QString recipient(std::int32_t row) const override
+    {
+        return QStringLiteral("Contact Number %1\r\n%1 Long Street\r\nSpringfield, ST  12345")
+            .arg(row);
+    }
+    bool hasAddress(std::int32_t) const override { return true; }
     QString status() const override { return m_status; }
     void setStatus(const QString& text) override { m_status = text; }
     void setProgress(int, int) override {}
-    std::int32_t Rows() const override { return static_cast<std::int32_t>(m_rows.size()) + 1; }
-    void setRows(std::int32_t) override {}
-    std::int32_t Cols() const override { return 3; }
-    void setCols(std::int32_t) override {}
-    void setFormatString(const QString&) override {}
-    QString TextMatrix(std::int32_t row, std::int32_t col) const override
-    {
-        return col == 1 ? QStringLiteral("Contact Number %1").arg(row)
-                        : QStringLiteral("%1 Long Street\r\nSpringfield, ST  12345").arg(row);
-    }
-    void setTextMatrix(std::int32_t, std::int32_t, const QString&) override {}
-    std::int32_t RowSel() const override { return 1; }
     bool printCenterSelected() const override { return false; }
     QString addressText() const override { return {}; }
     QString returnText() const override { return QStringLiteral("Pat Sender\r\n1 Main St"); }

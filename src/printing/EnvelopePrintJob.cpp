@@ -4,8 +4,6 @@
 #include "automation/RequireObject.h"
 #include "automation/ServerFactories.h"
 #include "automation/word/WordApplication.h"
-#include "contacts/ContactBrowser.h"
-#include "contacts/ContactGrid.h"
 #include "printing/PrintView.h"
 #include "printing/SelectionView.h"
 #include "printing/WordInstance.h"
@@ -100,7 +98,7 @@ std::vector<std::int32_t> EnvelopePrintJob::rowsToPrint(const std::vector<std::i
 {
     std::vector<std::int32_t> withAddress;
     for (const std::int32_t row : rows) {
-        if (!m_selection.grid().TextMatrix(row, 2).trimmed().isEmpty()) {
+        if (m_selection.hasAddress(row)) {
             withAddress.push_back(row);
         }
     }
@@ -142,7 +140,7 @@ void EnvelopePrintJob::printBatch(std::int16_t option, const std::vector<std::in
         m_selection.setProgress(done, total);
         m_selection.setStatus(
             QStringLiteral("Printing envelope %1 of %2").arg(done + 1).arg(total));
-        const QString address = ContactBrowser::addressText(m_selection.grid(), rows[done]);
+        const QString address = m_selection.recipient(rows[done]);
         RequireObject(envelope).AddToBatch(arguments(option, address, returnAddress));
     }
     m_selection.setProgress(total, total);

@@ -1,5 +1,6 @@
 #include "ui/main_window/QtSelectionView.h"
 
+#include "contacts/ContactBrowser.h"
 #include "ui/main_window/ControlSet.h"
 #include "ui/main_window/FlexGrid.h"
 
@@ -20,9 +21,14 @@ std::vector<std::int32_t> QtSelectionView::selectedRows() const
     return m_grid->selectedRows();
 }
 
-const ContactGrid& QtSelectionView::grid() const
+QString QtSelectionView::recipient(std::int32_t row) const
 {
-    return *m_grid;
+    return ContactBrowser::addressText(*m_grid, row);
+}
+
+bool QtSelectionView::hasAddress(std::int32_t row) const
+{
+    return !m_grid->TextMatrix(row, 2).trimmed().isEmpty();
 }
 
 QString QtSelectionView::status() const

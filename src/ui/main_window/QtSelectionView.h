@@ -16,7 +16,8 @@ public:
     explicit QtSelectionView(const ControlSet& controls);
 
     [[nodiscard]] std::vector<std::int32_t> selectedRows() const override;
-    [[nodiscard]] const ContactGrid& grid() const override;
+    [[nodiscard]] QString recipient(std::int32_t row) const override;
+    [[nodiscard]] bool hasAddress(std::int32_t row) const override;
     [[nodiscard]] QString status() const override;
     void setStatus(const QString& text) override;
     void setProgress(int done, int total) override;

@@ -45,21 +45,21 @@ protected:
         EnvelopePrintDestination(target, m_spooler, m_noQuestion).print(job);
     }
 
-    // Three envelopes through the server's batch path; where they went.
-    word::BatchDestination printBatch(const PrintTarget& target, int orientation,
-                                      std::shared_ptr<PrintSpooler> spooler,
-                                      std::shared_ptr<PdfSaveLocation> save)
+    // Three envelopes through the server's batch path, one argument of the first refused.
+    word::BatchDestination printBatch(const PrintTarget& target, int orientation)
     {
         word::PrintOutArguments arguments;
         arguments.fill(Variant::missing());
         arguments[4] = Variant(QStringLiteral("Mary Hart"));
-        arguments[9] = Variant(4.13F * 72.0F);
-        arguments[10] = Variant(9.5F * 72.0F);
         arguments[16] = Variant(orientation == EnvelopeJob::kCenterLandscape);
-        arguments[17] = Variant(std::int32_t{orientation});
-        const auto app = EnvelopePrinterApplication::create({target, spooler, save});
+        arguments[17] = Variant(std::int32_t{9}); // no orientation: error 5, the envelope not kept
+        const std::shared_ptr<void> unowned;      // the fixture outlives the server
+        const auto app = EnvelopePrinterApplication::create(
+            {target, {unowned, &m_spooler}, {unowned, &m_noQuestion}});
         static_cast<void>(app->Documents()->Add({}, {}, {}, {}));
         const auto envelope = app->ActiveDocument()->Envelope();
+        EXPECT_THROW(envelope->AddToBatch(arguments), AutomationError);
+        arguments[17] = Variant(std::int32_t{orientation});
         for (const char* recipient : kRecipients) {
             arguments[1] = Variant(QString::fromLatin1(recipient) + QStringLiteral("\r\nElm Ave"));
             envelope->AddToBatch(arguments);
@@ -111,10 +111,8 @@ TEST_F(CupsEndToEndTest, BothFeedsPrintOnTheDefaultPrinterAsTheyAre)
     ASSERT_TRUE(jobsDone()) << "jobs still not done";
 
     QList<QSizeF> sizes;
-    for (const QFileInfo& file : QDir(m_outputDir).entryInfoList({QStringLiteral("*.pdf")})) {
-        if (file.fileName().contains(QStringLiteral("Envelopes"))) {
-            continue; // a batch's
-        }
+    for (const QFileInfo& file :
+         QDir(m_outputDir).entryInfoList({QStringLiteral("Envelope_*.pdf")})) {
         sizes += test::pdfPageSizes(test::readFile(file.filePath()));
         const QString text = test::pdfText(file.filePath()).value_or(QString());
         EXPECT_TRUE(text.contains(QStringLiteral("Henry Hall")) &&
@@ -144,57 +142,29 @@ TEST_F(CupsEndToEndTest, ARejectingOrUnknownPrinterIsReported)
 
 TEST_F(CupsEndToEndTest, ABatchIsOneJobOfOnePagePerEnvelopeForEitherFeedOrOnePdf)
 {
-    const std::shared_ptr<void> unowned; // the fixture outlives the server
-    const std::shared_ptr<PrintSpooler> spooler(unowned, &m_spooler);
-    const std::shared_ptr<PdfSaveLocation> neverAsked(unowned, &m_noQuestion);
-    const QDir out(m_outputDir);
-    const QStringList before = out.entryList({QStringLiteral("*.pdf")});
     for (const int orientation : {EnvelopeJob::kLeftClockwise, EnvelopeJob::kCenterLandscape}) {
-        const auto sent =
-            printBatch(PrintTarget::defaultPrinter(), orientation, spooler, neverAsked);
-        EXPECT_FALSE(sent.savedAsFile);
-        EXPECT_EQ(sent.name, QStringLiteral("EnvPDF"));
+        const word::BatchDestination sent = printBatch(PrintTarget::defaultPrinter(), orientation);
+        EXPECT_EQ(std::pair(sent.savedAsFile, sent.name), std::pair(false, QString("EnvPDF")));
     }
     // A refusing printer is one error, and no job.
     try {
-        printBatch(PrintTarget::printer(QStringLiteral("EnvReject")), 4, spooler, neverAsked);
+        static_cast<void>(printBatch(PrintTarget::printer(QStringLiteral("EnvReject")), 4));
         ADD_FAILURE() << "no error";
     } catch (const AutomationError& error) {
         EXPECT_EQ(error.number(), EnvelopePrinterError::PrinterNotAcceptingJobs);
     }
     ASSERT_TRUE(jobsDone()) << "jobs still not done";
-    QStringList batches = out.entryList({QStringLiteral("*.pdf")});
-    for (const QString& old : before) {
-        batches.removeOne(old);
-    }
+    const QDir out(m_outputDir);
+    const QStringList batches = out.entryList({QStringLiteral("Envelopes_*.pdf")});
     ASSERT_EQ(batches.size(), 2) << batches.join(u' ').toStdString();
     for (const QString& batch : batches) {
         expectOneEnvelopePerPage(out.filePath(batch));
     }
-
-    // With no printer at all, one PDF of three pages, asked for once.
-    struct NoPrinter final : PrintSpooler {
-        std::optional<QString> defaultPrinter() override { return std::nullopt; }
-        PrinterAvailability availability(const QString&) override
-        {
-            return PrinterAvailability::Missing;
-        }
-        std::optional<SpoolFailure> submit(const QString&, const QString&, const QString&,
-                                           const PrintOptions&) override
-        {
-            return SpoolFailure{false, QStringLiteral("no printer")};
-        }
-    };
-    struct SaveOnce final : PdfSaveLocation {
-        std::optional<QString> askPdfFileName() override { return std::exchange(path, {}); }
-        std::optional<QString> path;
-    };
-    QTemporaryDir dir;
-    const auto save = std::make_shared<SaveOnce>();
-    save->path = dir.filePath(QStringLiteral("batch.pdf"));
-    const auto saved =
-        printBatch(PrintTarget::defaultPrinter(), 6, std::make_shared<NoPrinter>(), save);
-    EXPECT_EQ(saved.name, dir.filePath(QStringLiteral("batch.pdf")));
+    // The PDF that takes the place of a missing printer.
+    const QTemporaryDir dir;
+    const word::BatchDestination saved =
+        printBatch(PrintTarget::pdfFile(dir.filePath(QStringLiteral("batch.pdf"))), 6);
+    EXPECT_TRUE(saved.savedAsFile);
     expectOneEnvelopePerPage(saved.name);
 }
 

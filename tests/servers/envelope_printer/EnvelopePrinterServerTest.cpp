@@ -33,9 +33,9 @@ protected:
         return failure;
     }
     std::optional<QString> askPdfFileName() override { return answer; }
-    // The program's arguments, one of them replaced.
-    static word::PrintOutArguments arguments(std::size_t position = 0,
-                                             const Variant& value = Variant(false))
+    // Prints with the program's arguments, one of them replaced; the error raised, if any.
+    std::optional<AutomationError> print(const PrintTarget& target, std::size_t position = 0,
+                                         const Variant& value = Variant(false))
     {
         word::PrintOutArguments all;
         all.fill(Variant::missing());
@@ -47,22 +47,12 @@ protected:
         all[12] = all[13] = all[14] = all[15] = Variant(std::int32_t{0});
         all[17] = Variant(std::int32_t{6});
         all.at(position) = value;
-        return all;
-    }
-    std::shared_ptr<word::Envelope> envelope(const PrintTarget& target)
-    {
         const std::shared_ptr<void> unowned; // the fixture outlives the server
         const auto app =
             EnvelopePrinterApplication::create({target, {unowned, this}, {unowned, this}});
         static_cast<void>(app->Documents()->Add({}, {}, {}, {}));
-        return app->ActiveDocument()->Envelope();
-    }
-    // Prints with the program's arguments, one of them replaced; the error raised, if any.
-    std::optional<AutomationError> print(const PrintTarget& target, std::size_t position = 0,
-                                         const Variant& value = Variant(false))
-    {
         try {
-            envelope(target)->PrintOut(arguments(position, value));
+            app->ActiveDocument()->Envelope()->PrintOut(all);
         } catch (const AutomationError& error) {
             EXPECT_EQ(error.source(), QStringLiteral("Envelope Printer"));
             return error;
@@ -125,35 +115,6 @@ TEST_F(EnvelopePrinterServerTest, TheDefaultPrinterOrElseAnUprightPdfTheUserSave
     for (const char* name : {"none.pdf", "gone.pdf", "direct.pdf"}) {
         const QByteArray pdf = test::readFile(dir.filePath(name));
         EXPECT_EQ(test::pdfPageSizes(pdf), QList<QSizeF>{QSizeF(684, 297)}) << name;
-    }
-}
-
-TEST_F(EnvelopePrinterServerTest, ABatchIsOneJobOrOnePdfWithAPageForEachEnvelope)
-{
-    const QList<QSizeF> turned(3, QSizeF(297, 684));
-    const QList<QSizeF> upright(3, QSizeF(684, 297));
-    const std::tuple<PrintTarget, QString, bool, QList<QSizeF>> cases[] = {
-        {PrintTarget::printer("Desk"), "Desk", false, turned},
-        {PrintTarget::defaultPrinter(), dir.filePath("asked.pdf"), true, upright},
-    };
-    for (const auto& [target, name, savedAsFile, pages] : cases) {
-        submissions.clear();
-        answer = dir.filePath("asked.pdf");
-        const auto batch = envelope(target);
-        // Each envelope's arguments are checked as it is added, and a refused one is not kept.
-        EXPECT_THROW(batch->AddToBatch(arguments(17, Variant(std::int32_t{9}))), AutomationError);
-        for (int envelope = 0; envelope < 3; ++envelope) {
-            batch->AddToBatch(arguments());
-        }
-        const word::BatchDestination destination = batch->PrintBatch();
-        EXPECT_EQ(destination.savedAsFile, savedAsFile);
-        EXPECT_EQ(destination.name, name);
-        answer.reset();                         // a second save would be cancelled
-        static_cast<void>(batch->PrintBatch()); // the batch is gone once sent
-        const QList<QSizeF> sent = savedAsFile ? test::pdfPageSizes(test::readFile(name))
-                                               : std::get<1>(submissions.value(0));
-        EXPECT_EQ(sent, pages);
-        EXPECT_EQ(submissions.size(), savedAsFile ? 0 : 1);
     }
 }
 

@@ -68,11 +68,14 @@ void ContactBrowser::Form_MouseDown(MouseButton button)
     }
 }
 
+QString ContactBrowser::addressText(const ContactGrid& grid, std::int32_t row)
+{
+    return grid.TextMatrix(row, 1) + QStringLiteral("\r\n") + grid.TextMatrix(row, 2);
+}
+
 void ContactBrowser::show(std::int32_t row)
 {
-    const ContactGrid& grid = m_view.grid();
-    m_view.setAddressText(grid.TextMatrix(row, 1) + QStringLiteral("\r\n") +
-                          grid.TextMatrix(row, 2));
+    m_view.setAddressText(addressText(m_view.grid(), row));
     m_state.varCurRow = Variant(row);
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 #include <optional>
 
 namespace addrell {
 
+class ContactGrid;
 class ContactsView;
 struct ContactsState;
 
@@ -20,6 +23,9 @@ public:
     void cmdPrevious_Click();
     void MSFG1_MouseUp();
     void Form_MouseDown(MouseButton button);
+
+    // The recipient a row gives: the name, CR LF, the mailing address.
+    [[nodiscard]] static QString addressText(const ContactGrid& grid, std::int32_t row);
 
 private:
     // The current row, brought back within the data rows; nothing when there are none.

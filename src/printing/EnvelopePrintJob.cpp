@@ -5,6 +5,7 @@
 #include "automation/ServerFactories.h"
 #include "automation/word/WordApplication.h"
 #include "printing/PrintView.h"
+#include "printing/SelectionView.h"
 #include "printing/WordInstance.h"
 #include "printing/WordState.h"
 
@@ -20,14 +21,20 @@ constexpr std::int32_t kCenterLandscape = 4;
 
 EnvelopePrintJob::EnvelopePrintJob(WordState& state, WordInstance& instance,
                                    const ServerFactories& factories, PrintView& view,
-                                   Dialogs& dialogs)
-    : m_state(state), m_instance(instance), m_factories(factories), m_view(view), m_dialogs(dialogs)
+                                   SelectionView& selection, Dialogs& dialogs)
+    : m_state(state), m_instance(instance), m_factories(factories), m_view(view),
+      m_selection(selection), m_dialogs(dialogs)
 {
 }
 
 void EnvelopePrintJob::cmdPrint_Click()
 {
-    PrintEnvelope(GetPrintOption());
+    const std::vector<std::int32_t> rows = m_selection.selectedRows();
+    if (rows.size() < 2) {
+        PrintEnvelope(GetPrintOption());
+        return;
+    }
+    PrintEnvelopes(GetPrintOption(), rows);
 }
 
 std::int16_t EnvelopePrintJob::GetPrintOption() const
@@ -38,30 +45,118 @@ std::int16_t EnvelopePrintJob::GetPrintOption() const
 void EnvelopePrintJob::PrintEnvelope(std::int16_t option)
 {
     try {
-        if (!m_instance.blnMSWord()) {
-            MessageBoxRequest declined;
-            declined.text = QStringLiteral("MSWord did not get opened");
-            declined.icon = MessageIcon::Information;
-            m_dialogs.messageBox(declined);
+        if (wordStarted()) {
+            printOut(option);
+        }
+    } catch (...) {
+        reportFailure();
+    }
+}
+
+void EnvelopePrintJob::PrintEnvelopes(std::int16_t option, const std::vector<std::int32_t>& rows)
+{
+    const QString status = m_selection.status();
+    try {
+        if (!wordStarted() || !confirm(QStringLiteral("Print %1 envelopes?").arg(rows.size()))) {
             return;
         }
-        printOut(option);
+        const std::vector<std::int32_t> chosen = rowsToPrint(rows);
+        if (!chosen.empty()) {
+            printBatch(option, chosen);
+        }
     } catch (...) {
-        // Every failure, whatever raised it, ends here and goes no further.
-        const AutomationError error = AutomationError::fromCurrentException();
-        MessageBoxRequest report;
-        report.text =
-            QStringLiteral("%1\r\n%2\r\n%3")
-                .arg(QString::number(error.number()), error.description(), error.source());
-        m_dialogs.messageBox(report);
+        // The window is left as it was before the click.
+        m_selection.setProgress(0, -1);
+        m_selection.setStatus(status);
+        reportFailure();
     }
+}
+
+bool EnvelopePrintJob::wordStarted()
+{
+    if (m_instance.blnMSWord()) {
+        return true;
+    }
+    MessageBoxRequest declined;
+    declined.text = QStringLiteral("MSWord did not get opened");
+    declined.icon = MessageIcon::Information;
+    m_dialogs.messageBox(declined);
+    return false;
+}
+
+bool EnvelopePrintJob::confirm(const QString& question)
+{
+    MessageBoxRequest request;
+    request.text = question;
+    request.icon = MessageIcon::Question;
+    request.buttons = MessageButtons::YesNo;
+    request.defaultButton = MessageResult::No;
+    return m_dialogs.messageBox(request) == MessageResult::Yes;
+}
+
+std::vector<std::int32_t> EnvelopePrintJob::rowsToPrint(const std::vector<std::int32_t>& rows)
+{
+    std::vector<std::int32_t> withAddress;
+    for (const std::int32_t row : rows) {
+        if (m_selection.hasAddress(row)) {
+            withAddress.push_back(row);
+        }
+    }
+    const std::size_t without = rows.size() - withAddress.size();
+    if (without == 0 ||
+        confirm(QStringLiteral("%1 of the selected contacts have no address. Print their "
+                               "envelopes anyway?")
+                    .arg(without))) {
+        return rows;
+    }
+    return withAddress;
+}
+
+void EnvelopePrintJob::reportFailure()
+{
+    // Every failure, whatever raised it, ends here and goes no further.
+    const AutomationError error = AutomationError::fromCurrentException();
+    MessageBoxRequest report;
+    report.text = QStringLiteral("%1\r\n%2\r\n%3")
+                      .arg(QString::number(error.number()), error.description(), error.source());
+    m_dialogs.messageBox(report);
 }
 
 void EnvelopePrintJob::printOut(std::int16_t option)
 {
-    const bool center = option == 1;
     const QString address = m_view.addressText();
     const QString returnAddress = m_view.returnText();
+    const word::PrintOutArguments printOutArguments = arguments(option, address, returnAddress);
+    const auto envelope = RequireObject(m_state.objDoc).Envelope();
+    RequireObject(envelope).PrintOut(printOutArguments);
+}
+
+void EnvelopePrintJob::printBatch(std::int16_t option, const std::vector<std::int32_t>& rows)
+{
+    const QString returnAddress = m_view.returnText();
+    const auto envelope = RequireObject(m_state.objDoc).Envelope();
+    const int total = static_cast<int>(rows.size());
+    for (int done = 0; done < total; ++done) {
+        m_selection.setProgress(done, total);
+        m_selection.setStatus(
+            QStringLiteral("Printing envelope %1 of %2").arg(done + 1).arg(total));
+        const QString address = m_selection.recipient(rows[done]);
+        RequireObject(envelope).AddToBatch(arguments(option, address, returnAddress));
+    }
+    m_selection.setProgress(total, total);
+    const word::BatchDestination destination = RequireObject(envelope).PrintBatch();
+    m_selection.setProgress(0, -1);
+    m_selection.setStatus(
+        QStringLiteral("%1 envelopes %2 %3")
+            .arg(total)
+            .arg(destination.savedAsFile ? QStringLiteral("saved to") : QStringLiteral("sent to"),
+                 destination.name));
+}
+
+word::PrintOutArguments EnvelopePrintJob::arguments(std::int16_t option, const QString& address,
+                                                    const QString& returnAddress)
+{
+    const bool center = option == 1;
     const Variant height = global().InchesToPoints(Variant(kHeightInches));
     const Variant width = global().InchesToPoints(Variant(kWidthInches));
 
@@ -84,9 +179,7 @@ void EnvelopePrintJob::printOut(std::int16_t option)
     arguments[15] = zero;                                                // ReturnAddressFromTop
     arguments[16] = Variant(center);                                     // DefaultFaceUp
     arguments[17] = Variant(center ? kCenterLandscape : kLeftClockwise); // DefaultOrientation
-
-    const auto envelope = RequireObject(m_state.objDoc).Envelope();
-    RequireObject(envelope).PrintOut(arguments);
+    return arguments;
 }
 
 word::Global& EnvelopePrintJob::global()

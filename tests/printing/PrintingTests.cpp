@@ -3,6 +3,7 @@
 #include "automation/ServerFactories.h"
 #include "printing/EnvelopePrintJob.h"
 #include "printing/PrintView.h"
+#include "printing/SelectionView.h"
 #include "printing/WordInstance.h"
 #include "printing/WordState.h"
 
@@ -21,6 +22,34 @@ struct FixedPrintView : PrintView {
     bool center = false;
     QString address = QStringLiteral("Jo Recipient\r\n5 Elm St\r\nTown, ST  00001");
     QString returnAddress = QStringLiteral("Pat Example\r\nPO Box 0\r\n\r\n");
+};
+
+// Name and address rows (row 0 the header), some of them selected; it records what the status
+// line and the progress bar show.
+struct TableSelection : SelectionView {
+    [[nodiscard]] std::vector<std::int32_t> selectedRows() const override { return selected; }
+    [[nodiscard]] QString recipient(std::int32_t row) const override
+    {
+        return rows.at(row).join(QStringLiteral("\r\n"));
+    }
+    [[nodiscard]] bool hasAddress(std::int32_t row) const override
+    {
+        return rows.at(row).size() > 1;
+    }
+    [[nodiscard]] QString status() const override { return shown.last(); }
+    void setStatus(const QString& text) override { shown << text; }
+    void setProgress(int done, int total) override
+    {
+        shown << QStringLiteral("%1/%2").arg(done).arg(total);
+    }
+
+    QList<QStringList> rows{{},
+                            {"Ann Oak", "1 Oak St", "Oaktown"},
+                            {"Bob Bare"},
+                            {"Cy Elm", "3 Elm St"},
+                            {"Di Nowhere"}};
+    std::vector<std::int32_t> selected;
+    QStringList shown{QStringLiteral("Contacts loaded")};
 };
 
 class PrintingTest : public ::testing::Test {
@@ -46,7 +75,8 @@ protected:
     FixedPrintView view;
     WordState state;
     WordInstance instance{state, factories, dialogs};
-    EnvelopePrintJob job{state, instance, factories, view, dialogs};
+    TableSelection selection;
+    EnvelopePrintJob job{state, instance, factories, view, selection, dialogs};
 };
 
 TEST_F(PrintingTest, FirstPrintAsksAndLaterPrintsOnlyPrintForEitherFeed)
@@ -57,7 +87,7 @@ TEST_F(PrintingTest, FirstPrintAsksAndLaterPrintsOnlyPrintForEitherFeed)
     for (const bool center : {false, true}) {
         SCOPED_TRACE(center ? "Print Center" : "Print Right");
         restart();
-        EnvelopePrintJob freshJob{state, instance, factories, view, dialogs};
+        EnvelopePrintJob freshJob{state, instance, factories, view, selection, dialogs};
         view.center = center;
         dialogs.setNextAnswer(MessageResult::Yes);
         freshJob.cmdPrint_Click();
@@ -126,7 +156,7 @@ TEST_F(PrintingTest, EveryFailureGivesTheThreeLineReportAndLeavesWordAsItStood)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.report);
         restart();
-        EnvelopePrintJob freshJob{state, instance, factories, view, dialogs};
+        EnvelopePrintJob freshJob{state, instance, factories, view, selection, dialogs};
         log->failOn = QString::fromLatin1(c.failOn);
         log->thrown = c.thrown;
         dialogs.setNextAnswer(MessageResult::Yes);
@@ -138,6 +168,89 @@ TEST_F(PrintingTest, EveryFailureGivesTheThreeLineReportAndLeavesWordAsItStood)
         EXPECT_EQ(state.objDoc != nullptr, c.started);
         EXPECT_EQ(state.blnNoWord, !c.started);
     }
+}
+
+TEST_F(PrintingTest, SelectedRowsPrintAsOneBatchAfterTheQuestions)
+{
+    const struct {
+        std::vector<std::int32_t> selected;
+        std::vector<MessageResult> answers; // after "Print Envelope?"
+        QStringList recipients;             // of the batch, in order
+        QString status;                     // the last line shown
+    } cases[] = {
+        {{1, 2, 3, 4},
+         {MessageResult::Yes, MessageResult::No},
+         {"Ann Oak", "Cy Elm"},
+         "2 envelopes sent to EnvPDF"},
+        {{2, 3, 4},
+         {MessageResult::Yes, MessageResult::Yes},
+         {"Bob Bare", "Cy Elm", "Di Nowhere"},
+         "3 envelopes sent to EnvPDF"},
+        {{1, 3}, {MessageResult::No}, {}, "Contacts loaded"},
+        {{1, 3}, {MessageResult::Yes}, {"Ann Oak", "Cy Elm"}, "2 envelopes saved to /tmp/e.pdf"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.status.toStdString());
+        restart();
+        selection.selected = c.selected;
+        selection.shown = QStringList{QStringLiteral("Contacts loaded")};
+        if (c.status.contains(u'/')) {
+            log->destination = {true, QStringLiteral("/tmp/e.pdf")};
+        }
+        dialogs.setNextAnswer(MessageResult::Yes);
+        for (const MessageResult answer : c.answers) {
+            dialogs.setNextAnswer(answer);
+        }
+        job.cmdPrint_Click();
+
+        QStringList questions{QStringLiteral("Print %1 envelopes?").arg(c.selected.size())};
+        if (c.answers.size() > 1) {
+            questions
+                << "2 of the selected contacts have no address. Print their envelopes anyway?";
+        }
+        for (std::size_t asked = 1; asked < dialogs.messages().size(); ++asked) {
+            EXPECT_EQ(dialogs.messages()[asked],
+                      (MessageBoxRequest{questions.value(static_cast<int>(asked) - 1),
+                                         MessageIcon::Question, MessageButtons::YesNo,
+                                         MessageResult::No}));
+        }
+        EXPECT_EQ(dialogs.messages().size(), questions.size() + 1);
+        QStringList recipients;
+        for (const word::PrintOutArguments& arguments : log->batch) {
+            recipients << arguments[1].toString().section(QStringLiteral("\r\n"), 0, 0);
+            EXPECT_EQ(arguments[4].toString(), view.returnAddress);
+        }
+        EXPECT_EQ(recipients, c.recipients);
+        EXPECT_EQ(log->calls.filter("PrintBatch").size(), c.recipients.isEmpty() ? 0 : 1);
+        EXPECT_EQ(selection.shown.last(), c.status);
+        EXPECT_FALSE(log->calls.contains("Envelope.PrintOut"));
+    }
+    // Progress counts the pages.
+    EXPECT_EQ(selection.shown.mid(1),
+              QStringList({"0/2", "Printing envelope 1 of 2", "1/2", "Printing envelope 2 of 2",
+                           "2/2", "0/-1", "2 envelopes saved to /tmp/e.pdf"}));
+}
+
+TEST_F(PrintingTest, ABatchFailureIsReportedOnceAndLeavesTheWindowAsItWas)
+{
+    selection.selected = {1, 3};
+    log->failOn = QStringLiteral("Envelope.PrintBatch");
+    dialogs.setNextAnswer(MessageResult::Yes);
+    dialogs.setNextAnswer(MessageResult::Yes);
+    job.cmdPrint_Click();
+    EXPECT_EQ(dialogs.messageTexts().mid(2),
+              QStringList{"-2146823680\r\nThe printer is out of envelopes.\r\nFake Word"});
+    EXPECT_EQ(log->calls.filter("Envelope.").size(), 3);
+    EXPECT_EQ(selection.shown.mid(selection.shown.size() - 2),
+              QStringList({"0/-1", "Contacts loaded"}));
+
+    // One selected row is the single envelope of the recipient box.
+    restart();
+    selection.selected = {3};
+    dialogs.setNextAnswer(MessageResult::Yes);
+    job.cmdPrint_Click();
+    EXPECT_EQ(log->calls.last(), QStringLiteral("Envelope.PrintOut"));
+    EXPECT_EQ(log->lastPrintOut[1].toString(), view.address);
 }
 
 TEST_F(PrintingTest, ShutdownQuitsOnlyAStartedInstanceAndIgnoresItsFailure)

@@ -41,6 +41,18 @@ void FakeDocument::PrintOut(const word::PrintOutArguments& arguments)
     m_log->record(QStringLiteral("Envelope.PrintOut"));
 }
 
+void FakeDocument::AddToBatch(const word::PrintOutArguments& arguments)
+{
+    m_log->record(QStringLiteral("Envelope.AddToBatch"));
+    m_log->batch.push_back(arguments);
+}
+
+word::BatchDestination FakeDocument::PrintBatch()
+{
+    m_log->record(QStringLiteral("Envelope.PrintBatch %1").arg(m_log->batch.size()));
+    return m_log->destination;
+}
+
 FakeWordApplication::FakeWordApplication(std::shared_ptr<WordLog> log) : m_log(std::move(log))
 {
     m_log->record(QStringLiteral("create Word.Application"));

@@ -6,6 +6,7 @@
 
 #include <exception>
 #include <memory>
+#include <vector>
 
 namespace addrell::testing {
 
@@ -17,6 +18,8 @@ QString describe(const Variant& value);
 struct WordLog {
     QStringList calls;
     word::PrintOutArguments lastPrintOut;
+    std::vector<word::PrintOutArguments> batch; // kept by AddToBatch until PrintBatch
+    word::BatchDestination destination{false, QStringLiteral("EnvPDF")};
     QString failOn;            // the call that fails, e.g. "Documents.Add"
     std::exception_ptr thrown; // what it throws; the word processor's own error when empty
     int applicationsAlive = 0;
@@ -32,6 +35,8 @@ public:
     explicit FakeDocument(std::shared_ptr<WordLog> log) : m_log(std::move(log)) {}
     std::shared_ptr<word::Envelope> Envelope() override;
     void PrintOut(const word::PrintOutArguments& arguments) override;
+    void AddToBatch(const word::PrintOutArguments& arguments) override;
+    word::BatchDestination PrintBatch() override;
 
 private:
     std::shared_ptr<WordLog> m_log;

@@ -39,10 +39,22 @@ public:
     [[nodiscard]] virtual std::shared_ptr<word::Envelope> Envelope() = 0;
 };
 
+// Where a batch of envelopes went: a printer, or the PDF file it was saved as.
+struct BatchDestination {
+    bool savedAsFile = false;
+    QString name;
+};
+
 class Envelope {
 public:
     virtual ~Envelope() = default;
     virtual void PrintOut(const PrintOutArguments& arguments) = 0;
+
+    // Several envelopes in one job, a path a single envelope never takes: each envelope's
+    // arguments are checked as PrintOut checks them and kept, then PrintBatch sends every kept
+    // envelope as one job of one page each and forgets them.
+    virtual void AddToBatch(const PrintOutArguments& arguments) = 0;
+    [[nodiscard]] virtual BatchDestination PrintBatch() = 0;
 };
 
 // The application-wide object whose conversions need no running instance.

@@ -1,7 +1,6 @@
 #include "servers/envelope_printer/EnvelopePrintDestination.h"
 
 #include "servers/envelope_printer/EnvelopePrinterError.h"
-#include "servers/envelope_printer/EnvelopeRenderer.h"
 #include "servers/envelope_printer/PdfSaveLocation.h"
 
 #include <QDir>
@@ -13,6 +12,7 @@ namespace addrell {
 namespace {
 
 const QString kJobTitle = QStringLiteral("Envelope");
+const QString kBatchTitle = QStringLiteral("Envelopes");
 
 [[noreturn]] void notAccepting(const QString& printer)
 {
@@ -49,11 +49,15 @@ PrintOptions printOptions(const QPageSize& pageSize)
 
 // A saved PDF is for the user to look at and print later: the envelope upright, Width x Height,
 // not turned for a feed the file knows nothing of.
-EnvelopeRenderer uprightRenderer(const EnvelopeJob& job)
+std::vector<EnvelopeRenderer> uprightPages(std::span<const EnvelopeJob> jobs)
 {
-    const EnvelopeJob upright(job.returnAddress(), job.deliveryAddress(), job.widthPoints(),
-                              job.heightPoints(), EnvelopeJob::kLeftPortrait, job.faceUp());
-    return EnvelopeRenderer(upright);
+    std::vector<EnvelopeRenderer> pages;
+    for (const EnvelopeJob& job : jobs) {
+        pages.emplace_back(EnvelopeJob(job.returnAddress(), job.deliveryAddress(),
+                                       job.widthPoints(), job.heightPoints(),
+                                       EnvelopeJob::kLeftPortrait, job.faceUp()));
+    }
+    return pages;
 }
 
 } // namespace
@@ -66,14 +70,22 @@ EnvelopePrintDestination::EnvelopePrintDestination(PrintTarget target, PrintSpoo
 
 void EnvelopePrintDestination::print(const EnvelopeJob& job) const
 {
-    const EnvelopeRenderer renderer(job);
+    static_cast<void>(print(std::span(&job, 1)));
+}
+
+word::BatchDestination EnvelopePrintDestination::print(std::span<const EnvelopeJob> jobs) const
+{
+    if (jobs.empty()) {
+        return {}; // nothing to print is no job at all
+    }
     switch (m_target.kind()) {
     case PrintTarget::Kind::PdfFile:
-        saveAsPdf(m_target.name(), uprightRenderer(job));
-        return;
+        saveAsPdf(m_target.name(), uprightPages(jobs));
+        return {true, m_target.name()};
     case PrintTarget::Kind::Printer:
-        printOn(m_target.name(), m_spooler.availability(m_target.name()), renderer);
-        return;
+        printOn(m_target.name(), m_spooler.availability(m_target.name()),
+                {jobs.begin(), jobs.end()});
+        return {false, m_target.name()};
     case PrintTarget::Kind::DefaultPrinter:
         break;
     }
@@ -82,14 +94,13 @@ void EnvelopePrintDestination::print(const EnvelopeJob& job) const
         printer ? m_spooler.availability(*printer) : PrinterAvailability::Missing;
     // A default the server no longer knows is no printer at all, as for a desktop without one.
     if (availability == PrinterAvailability::Missing) {
-        askAndSaveAsPdf(uprightRenderer(job));
-        return;
+        return {true, askAndSaveAsPdf(uprightPages(jobs))};
     }
-    printOn(*printer, availability, renderer);
+    printOn(*printer, availability, {jobs.begin(), jobs.end()});
+    return {false, *printer};
 }
-
 void EnvelopePrintDestination::printOn(const QString& printer, PrinterAvailability availability,
-                                       const EnvelopeRenderer& renderer) const
+                                       const Pages& pages) const
 {
     switch (availability) {
     case PrinterAvailability::Missing:
@@ -105,15 +116,16 @@ void EnvelopePrintDestination::printOn(const QString& printer, PrinterAvailabili
     }
 
     QTemporaryFile spoolFile(QDir::tempPath() + QStringLiteral("/addrell-envelope-XXXXXX.pdf"));
-    if (!spoolFile.open() || !renderer.writePdf(spoolFile.fileName())) {
+    if (!spoolFile.open() || !EnvelopeRenderer::writePdf(pages, spoolFile.fileName())) {
         throw envelopePrinterError(
             EnvelopePrinterError::SpoolFailed,
             QStringLiteral("The envelope could not be prepared for printer \"%1\": no file can "
                            "be written in %2. Free some disk space, then print again.")
                 .arg(printer, QDir::toNativeSeparators(QDir::tempPath())));
     }
-    const std::optional<SpoolFailure> failure = m_spooler.submit(
-        printer, spoolFile.fileName(), kJobTitle, printOptions(renderer.pageSize()));
+    const std::optional<SpoolFailure> failure =
+        m_spooler.submit(printer, spoolFile.fileName(), pages.size() == 1 ? kJobTitle : kBatchTitle,
+                         printOptions(pages.front().pageSize()));
     if (!failure) {
         return;
     }
@@ -126,10 +138,9 @@ void EnvelopePrintDestination::printOn(const QString& printer, PrinterAvailabili
             .arg(printer, failure->message));
 }
 
-void EnvelopePrintDestination::saveAsPdf(const QString& fileName,
-                                         const EnvelopeRenderer& renderer) const
+void EnvelopePrintDestination::saveAsPdf(const QString& fileName, const Pages& pages) const
 {
-    if (!renderer.writePdf(fileName)) {
+    if (!EnvelopeRenderer::writePdf(pages, fileName)) {
         throw envelopePrinterError(
             EnvelopePrinterError::PdfNotWritten,
             QStringLiteral("The envelope could not be saved as \"%1\". Choose a folder you can "
@@ -138,14 +149,15 @@ void EnvelopePrintDestination::saveAsPdf(const QString& fileName,
     }
 }
 
-void EnvelopePrintDestination::askAndSaveAsPdf(const EnvelopeRenderer& renderer) const
+QString EnvelopePrintDestination::askAndSaveAsPdf(const Pages& pages) const
 {
     const std::optional<QString> fileName = m_saveLocation.askPdfFileName();
     if (!fileName) {
         throw envelopePrinterError(EnvelopePrinterError::PrintCancelled,
                                    QStringLiteral("The print job was cancelled."));
     }
-    saveAsPdf(*fileName, renderer);
+    saveAsPdf(*fileName, pages);
+    return *fileName;
 }
 
 } // namespace addrell

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "automation/word/WordApplication.h"
+#include "servers/envelope_printer/EnvelopeRenderer.h"
 #include "servers/envelope_printer/PrintSpooler.h"
 #include "servers/envelope_printer/PrintTarget.h"
 
+#include <span>
+#include <vector>
+
 namespace addrell {
 
-class EnvelopeJob;
-class EnvelopeRenderer;
 class PdfSaveLocation;
 
 // Sends a rendered envelope to its target. A printer gets a PDF page of exactly the envelope's
@@ -22,12 +25,16 @@ public:
     [[nodiscard]] const PrintTarget& target() const noexcept { return m_target; }
 
     void print(const EnvelopeJob& job) const;
+    // Every envelope as one job of one page each: one print job, or one PDF file.
+    [[nodiscard]] word::BatchDestination print(std::span<const EnvelopeJob> jobs) const;
 
 private:
+    using Pages = std::vector<EnvelopeRenderer>;
+
     void printOn(const QString& printer, PrinterAvailability availability,
-                 const EnvelopeRenderer& renderer) const;
-    void saveAsPdf(const QString& fileName, const EnvelopeRenderer& renderer) const;
-    void askAndSaveAsPdf(const EnvelopeRenderer& renderer) const;
+                 const Pages& pages) const;
+    void saveAsPdf(const QString& fileName, const Pages& pages) const;
+    [[nodiscard]] QString askAndSaveAsPdf(const Pages& pages) const;
 
     PrintTarget m_target;
     PrintSpooler& m_spooler;

@@ -4,6 +4,8 @@
 #include "servers/envelope_printer/EnvelopePrintOut.h"
 #include "servers/envelope_printer/EnvelopePrinterBackend.h"
 
+#include <utility>
+
 namespace addrell {
 
 EnvelopePrinterEnvelope::EnvelopePrinterEnvelope(
@@ -17,6 +19,20 @@ void EnvelopePrinterEnvelope::PrintOut(const word::PrintOutArguments& arguments)
     const EnvelopeJob job = EnvelopePrintOut::toJob(arguments);
     EnvelopePrintDestination(m_backend->target, *m_backend->spooler, *m_backend->saveLocation)
         .print(job);
+}
+
+void EnvelopePrinterEnvelope::AddToBatch(const word::PrintOutArguments& arguments)
+{
+    m_batch.push_back(EnvelopePrintOut::toJob(arguments));
+}
+
+word::BatchDestination EnvelopePrinterEnvelope::PrintBatch()
+{
+    // Forgotten whether or not the job goes through, so a retry starts from nothing.
+    const std::vector<EnvelopeJob> batch = std::exchange(m_batch, {});
+    return EnvelopePrintDestination(m_backend->target, *m_backend->spooler,
+                                    *m_backend->saveLocation)
+        .print(batch);
 }
 
 } // namespace addrell

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "automation/word/WordApplication.h"
+#include "servers/envelope_printer/EnvelopeJob.h"
 
 #include <memory>
+#include <vector>
 
 namespace addrell {
 
@@ -14,9 +16,12 @@ public:
     explicit EnvelopePrinterEnvelope(std::shared_ptr<const EnvelopePrinterBackend> backend);
 
     void PrintOut(const word::PrintOutArguments& arguments) override;
+    void AddToBatch(const word::PrintOutArguments& arguments) override;
+    [[nodiscard]] word::BatchDestination PrintBatch() override;
 
 private:
     std::shared_ptr<const EnvelopePrinterBackend> m_backend;
+    std::vector<EnvelopeJob> m_batch;
 };
 
 } // namespace addrell

@@ -103,20 +103,27 @@ QImage EnvelopeRenderer::toImage(double dotsPerInch) const
 
 bool EnvelopeRenderer::writePdf(const QString& fileName) const
 {
+    return writePdf(std::span(this, 1), fileName);
+}
+
+bool EnvelopeRenderer::writePdf(std::span<const EnvelopeRenderer> pages, const QString& fileName)
+{
     QPdfWriter writer(fileName);
     writer.setCreator(QStringLiteral("Addrell"));
     writer.setTitle(QStringLiteral("Envelope"));
-    // Full page, no margins: the printer is told the exact size and never scales.
-    if (!writer.setPageLayout(
-            QPageLayout(pageSize(), QPageLayout::Portrait, QMarginsF(), QPageLayout::Point))) {
-        return false;
-    }
     QPainter painter;
-    if (!painter.begin(&writer)) {
-        return false;
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        // Full page, no margins: the printer is told the exact size and never scales.
+        if (!writer.setPageLayout(QPageLayout(pages[page].pageSize(), QPageLayout::Portrait,
+                                              QMarginsF(), QPageLayout::Point))) {
+            return false;
+        }
+        if (page == 0 ? !painter.begin(&writer) : !writer.newPage()) {
+            return false;
+        }
+        pages[page].paint(painter);
     }
-    paint(painter);
-    return painter.end();
+    return painter.isActive() && painter.end();
 }
 
 } // namespace addrell

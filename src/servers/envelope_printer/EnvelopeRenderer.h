@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPageSize>
 
+#include <span>
+
 class QPainter;
 
 namespace addrell {
@@ -30,6 +32,9 @@ public:
     [[nodiscard]] QImage toImage(double dotsPerInch) const;
     // A one-page PDF of the page; false when the file cannot be written.
     [[nodiscard]] bool writePdf(const QString& fileName) const;
+    // One PDF with a page for each envelope, in order; false when the file cannot be written.
+    [[nodiscard]] static bool writePdf(std::span<const EnvelopeRenderer> pages,
+                                       const QString& fileName);
 
 private:
     EnvelopeJob m_job;

@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace addrell {
 
 namespace {
@@ -21,7 +23,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), m_model(new FlexGridMo
 {
     setModel(m_model);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Tab leaves the grid for the next control rather than moving between cells.
     setTabKeyNavigation(false);
@@ -100,10 +102,23 @@ std::int32_t FlexGrid::RowSel() const
     return current.isValid() ? current.row() + 1 : 1;
 }
 
+std::vector<std::int32_t> FlexGrid::selectedRows() const
+{
+    std::vector<std::int32_t> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows()) {
+        rows.push_back(index.row() + 1);
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
 void FlexGrid::mouseReleaseEvent(QMouseEvent* event)
 {
     QTableView::mouseReleaseEvent(event);
-    emit mouseUp();
+    // A click that builds up a selection must not take the user to the Envelope page.
+    if ((event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) == 0) {
+        emit mouseUp();
+    }
 }
 
 void FlexGrid::paintEvent(QPaintEvent* event)

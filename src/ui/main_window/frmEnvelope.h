@@ -17,6 +17,7 @@
 #include "ui/main_window/QtContactsView.h"
 #include "ui/main_window/QtPrintView.h"
 #include "ui/main_window/QtReturnAddressView.h"
+#include "ui/main_window/QtSelectionView.h"
 
 #include <QPointer>
 #include <QString>
@@ -101,6 +102,7 @@ private:
     QtReturnAddressView m_returnAddressView;
     ReturnAddressController m_returnAddressController;
     QtPrintView m_printView;
+    QtSelectionView m_selectionView;
     WordInstance m_wordInstance;
     EnvelopePrintJob m_printJob;
     QtContactsView m_contactsView;

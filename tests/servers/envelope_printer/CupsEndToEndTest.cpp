@@ -2,11 +2,14 @@
 #include "servers/envelope_printer/CupsPrintSpooler.h"
 #include "servers/envelope_printer/EnvelopeJob.h"
 #include "servers/envelope_printer/EnvelopePrintDestination.h"
+#include "servers/envelope_printer/EnvelopePrinterApplication.h"
+#include "servers/envelope_printer/EnvelopePrinterBackend.h"
 #include "servers/envelope_printer/EnvelopePrinterError.h"
 #include "servers/envelope_printer/PdfSaveLocation.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QThread>
 #include <cups/cups.h>
 #include <gtest/gtest.h>
@@ -14,6 +17,8 @@
 // Real spooling into the private print server of tools/cups-test-server; skipped without it.
 namespace addrell {
 namespace {
+
+constexpr const char* kRecipients[] = {"Henry Hall", "Ida Irons", "Jack Jones"};
 
 class NeverAsked final : public PdfSaveLocation {
 public:
@@ -40,18 +45,52 @@ protected:
         EnvelopePrintDestination(target, m_spooler, m_noQuestion).print(job);
     }
 
+    // Three envelopes through the server's batch path, one argument of the first refused.
+    word::BatchDestination printBatch(const PrintTarget& target, int orientation)
+    {
+        word::PrintOutArguments arguments;
+        arguments.fill(Variant::missing());
+        arguments[4] = Variant(QStringLiteral("Mary Hart"));
+        arguments[16] = Variant(orientation == EnvelopeJob::kCenterLandscape);
+        arguments[17] = Variant(std::int32_t{9}); // no orientation: error 5, the envelope not kept
+        const std::shared_ptr<void> unowned;      // the fixture outlives the server
+        const auto app = EnvelopePrinterApplication::create(
+            {target, {unowned, &m_spooler}, {unowned, &m_noQuestion}});
+        static_cast<void>(app->Documents()->Add({}, {}, {}, {}));
+        const auto envelope = app->ActiveDocument()->Envelope();
+        EXPECT_THROW(envelope->AddToBatch(arguments), AutomationError);
+        arguments[17] = Variant(std::int32_t{orientation});
+        for (const char* recipient : kRecipients) {
+            arguments[1] = Variant(QString::fromLatin1(recipient) + QStringLiteral("\r\nElm Ave"));
+            envelope->AddToBatch(arguments);
+        }
+        return envelope->PrintBatch();
+    }
+
     const QString m_outputDir = qEnvironmentVariable("ADDRELL_CUPS_PDF_DIR");
     CupsPrintSpooler m_spooler;
     NeverAsked m_noQuestion;
 };
 
-TEST_F(CupsEndToEndTest, BothFeedsPrintOnTheDefaultPrinterAsTheyAre)
+// Page k of a batch PDF holds envelope k and nothing of the others.
+void expectOneEnvelopePerPage(const QString& fileName)
 {
-    ASSERT_EQ(m_spooler.defaultPrinter(), QStringLiteral("EnvPDF"));
-    print(PrintTarget::defaultPrinter(), EnvelopeJob::kLeftClockwise, false);
-    print(PrintTarget::defaultPrinter(), EnvelopeJob::kCenterLandscape, true);
+    const std::optional<QString> all = test::pdfText(fileName);
+    ASSERT_TRUE(all) << "needs pdftotext";
+    EXPECT_EQ(all->count(u'\f'), 3) << fileName.toStdString(); // a form feed after each page
+    for (int page = 1; page <= 3; ++page) {
+        const QString text = test::pdfText(fileName, page).value_or(QString());
+        for (int envelope = 1; envelope <= 3; ++envelope) {
+            EXPECT_EQ(text.contains(QLatin1String(kRecipients[envelope - 1])), envelope == page)
+                << text.toStdString();
+        }
+        EXPECT_TRUE(text.contains(QStringLiteral("Mary Hart"))) << text.toStdString();
+    }
+}
 
-    // Jobs are asynchronous: the PDFs are complete once no job is left.
+// Waits until the print server has no job left, so every PDF is complete.
+bool jobsDone()
+{
     const QDeadlineTimer giveUp(60'000);
     int active = 1;
     while (active > 0 && !giveUp.hasExpired()) {
@@ -60,10 +99,20 @@ TEST_F(CupsEndToEndTest, BothFeedsPrintOnTheDefaultPrinterAsTheyAre)
         cupsFreeJobs(active, jobs);
         QThread::msleep(active > 0 ? 100 : 0);
     }
-    ASSERT_LE(active, 0) << "jobs still not done";
+    return active <= 0;
+}
+
+TEST_F(CupsEndToEndTest, BothFeedsPrintOnTheDefaultPrinterAsTheyAre)
+{
+    ASSERT_EQ(m_spooler.defaultPrinter(), QStringLiteral("EnvPDF"));
+    print(PrintTarget::defaultPrinter(), EnvelopeJob::kLeftClockwise, false);
+    print(PrintTarget::defaultPrinter(), EnvelopeJob::kCenterLandscape, true);
+
+    ASSERT_TRUE(jobsDone()) << "jobs still not done";
 
     QList<QSizeF> sizes;
-    for (const QFileInfo& file : QDir(m_outputDir).entryInfoList({QStringLiteral("*.pdf")})) {
+    for (const QFileInfo& file :
+         QDir(m_outputDir).entryInfoList({QStringLiteral("Envelope_*.pdf")})) {
         sizes += test::pdfPageSizes(test::readFile(file.filePath()));
         const QString text = test::pdfText(file.filePath()).value_or(QString());
         EXPECT_TRUE(text.contains(QStringLiteral("Henry Hall")) &&
@@ -89,6 +138,34 @@ TEST_F(CupsEndToEndTest, ARejectingOrUnknownPrinterIsReported)
     const auto failure = m_spooler.submit(QStringLiteral("EnvReject"), QStringLiteral("/dev/null"),
                                           QStringLiteral("Envelope"), {});
     EXPECT_TRUE(failure && failure->notAcceptingJobs);
+}
+
+TEST_F(CupsEndToEndTest, ABatchIsOneJobOfOnePagePerEnvelopeForEitherFeedOrOnePdf)
+{
+    for (const int orientation : {EnvelopeJob::kLeftClockwise, EnvelopeJob::kCenterLandscape}) {
+        const word::BatchDestination sent = printBatch(PrintTarget::defaultPrinter(), orientation);
+        EXPECT_EQ(std::pair(sent.savedAsFile, sent.name), std::pair(false, QString("EnvPDF")));
+    }
+    // A refusing printer is one error, and no job.
+    try {
+        static_cast<void>(printBatch(PrintTarget::printer(QStringLiteral("EnvReject")), 4));
+        ADD_FAILURE() << "no error";
+    } catch (const AutomationError& error) {
+        EXPECT_EQ(error.number(), EnvelopePrinterError::PrinterNotAcceptingJobs);
+    }
+    ASSERT_TRUE(jobsDone()) << "jobs still not done";
+    const QDir out(m_outputDir);
+    const QStringList batches = out.entryList({QStringLiteral("Envelopes_*.pdf")});
+    ASSERT_EQ(batches.size(), 2) << batches.join(u' ').toStdString();
+    for (const QString& batch : batches) {
+        expectOneEnvelopePerPage(out.filePath(batch));
+    }
+    // The PDF that takes the place of a missing printer.
+    const QTemporaryDir dir;
+    const word::BatchDestination saved =
+        printBatch(PrintTarget::pdfFile(dir.filePath(QStringLiteral("batch.pdf"))), 6);
+    EXPECT_TRUE(saved.savedAsFile);
+    expectOneEnvelopePerPage(saved.name);
 }
 
 } // namespace

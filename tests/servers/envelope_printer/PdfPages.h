@@ -30,15 +30,21 @@ namespace addrell::test {
     return sizes;
 }
 
-// The text of a PDF through pdftotext; nothing when poppler-utils is not installed.
-[[nodiscard]] inline std::optional<QString> pdfText(const QString& fileName)
+// The text of a PDF, or of one of its pages (counted from 1), through pdftotext; nothing when
+// poppler-utils is not installed.
+[[nodiscard]] inline std::optional<QString> pdfText(const QString& fileName, int page = 0)
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (program.isEmpty()) {
         return std::nullopt;
     }
+    QStringList arguments{QStringLiteral("-layout"), fileName, QStringLiteral("-")};
+    if (page > 0) {
+        arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
+                  << QString::number(page);
+    }
     QProcess process;
-    process.start(program, {QStringLiteral("-layout"), fileName, QStringLiteral("-")});
+    process.start(program, arguments);
     process.waitForFinished();
     return QString::fromUtf8(process.readAllStandardOutput());
 }

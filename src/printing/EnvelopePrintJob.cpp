@@ -146,10 +146,12 @@ void EnvelopePrintJob::printBatch(std::int16_t option, const std::vector<std::in
     m_selection.setProgress(total, total);
     const word::BatchDestination destination = RequireObject(envelope).PrintBatch();
     m_selection.setProgress(0, -1);
+    // Leaving out the rows without an address may leave a single envelope.
     m_selection.setStatus(
-        QStringLiteral("%1 envelopes %2 %3")
+        QStringLiteral("%1 %2 %3 %4")
             .arg(total)
-            .arg(destination.savedAsFile ? QStringLiteral("saved to") : QStringLiteral("sent to"),
+            .arg(total == 1 ? QStringLiteral("envelope") : QStringLiteral("envelopes"),
+                 destination.savedAsFile ? QStringLiteral("saved to") : QStringLiteral("sent to"),
                  destination.name));
 }
 

@@ -3,12 +3,15 @@ set(CPACK_PACKAGE_NAME addrell)
 set(CPACK_PACKAGE_VENDOR "Addrell")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Lines of at most 80 characters, as Debian's package tools show them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Addrell prints one business envelope at a time. The return address comes from a
-plain-text file; the recipient comes from a vCard contact (any address book, Outlook
-included, exports vCard) or is typed in. It prints through CUPS on #10 envelopes,
-right-fed or centre-fed, or saves a PDF when there is no printer.")
-set(CPACK_PACKAGE_CONTACT "Addrell developers <addrell@localhost>")
+    "Addrell prints one business envelope at a time. The return address comes
+from a plain-text file; the recipient comes from a vCard contact (any address
+book, Outlook included, exports vCard) or is typed in. It prints through CUPS
+on #10 envelopes, right-fed or centre-fed, or saves a PDF when there is no
+printer.")
+set(CPACK_PACKAGE_CONTACT "Addrell developers <maintainers@addrell.org>")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://addrell.org/)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
@@ -21,10 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
 
-# The user writes their own return addresses into the installed ReturnAddress.txt: as a conffile,
+# The user writes their own return addresses into /etc/addrell/ReturnAddress.txt: as a conffile,
 # an upgrade keeps their edits instead of putting the sample back.
-file(WRITE ${PROJECT_BINARY_DIR}/debian/conffiles
-     "${CPACK_PACKAGING_INSTALL_PREFIX}/${ADDRELL_INSTALL_DIR}/ReturnAddress.txt\n")
+file(WRITE ${PROJECT_BINARY_DIR}/debian/conffiles "/etc/addrell/ReturnAddress.txt\n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/debian/conffiles)
 
 include(CPack)

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QBuffer buffer;
     buffer.setData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     buffer.open(QIODevice::ReadOnly);
-    addrell::TextLineReader reader(buffer);
+    addrell::TextLineReader reader(buffer, addrell::ReturnAddressLoader::kMaxLines);
     CountingSink lstFile;
     CountingSink cboAddress;
     addrell::ReturnAddressState state;

@@ -7,6 +7,7 @@
 #include "contacts/ContactFolderLoader.h"
 #include "contacts/ContactsState.h"
 #include "contacts/ContactsView.h"
+#include "util/TrappedError.h"
 
 #include <cstdint>
 
@@ -24,8 +25,8 @@ void UseContact::cmdPreview_Click()
         if (!takeSelectedContact()) {
             return;
         }
-    } catch (const AutomationError& error) {
-        handleError(error);
+    } catch (...) {
+        handleError(std::current_exception());
     }
     release();
 }
@@ -62,19 +63,20 @@ bool UseContact::takeSelectedContact()
     return true;
 }
 
-void UseContact::handleError(const AutomationError& error)
+void UseContact::handleError(const std::exception_ptr& failure) noexcept
 {
     // A failure while handling the first is reported the same way, and the operation ends.
     try {
+        const AutomationError error = TrappedError(failure);
         if (error.number() == RuntimeError::ObjectNotSet) {
             m_loader.PickContactFolder();
         } else {
             reportError(error);
         }
-    } catch (const AutomationError& second) {
+    } catch (...) {
         try {
-            reportError(second);
-        } catch (const AutomationError&) {
+            reportError(TrappedError(std::current_exception()));
+        } catch (...) {
             // Not even the report could be shown; the references are still released.
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <exception>
+
 namespace addrell {
 
 class AutomationError;
@@ -11,7 +13,7 @@ struct ServerFactories;
 
 // "Use Contact": the contact selected in the contacts program becomes the recipient; without a
 // window or a contact there, the user picks a contacts folder instead. It reports every failure
-// itself.
+// itself, whatever was thrown, and then releases its references.
 class UseContact {
 public:
     UseContact(ContactsState& state, const ServerFactories& factories, ContactFolderLoader& loader,
@@ -22,7 +24,7 @@ public:
 private:
     // False when the operation ended early and keeps its references.
     [[nodiscard]] bool takeSelectedContact();
-    void handleError(const AutomationError& error);
+    void handleError(const std::exception_ptr& failure) noexcept;
     void reportError(const AutomationError& error);
     void release();
 

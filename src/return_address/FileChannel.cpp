@@ -1,6 +1,7 @@
 #include "return_address/FileChannel.h"
 
 #include "automation/AutomationError.h"
+#include "return_address/ReturnAddressLoader.h"
 #include "return_address/TextLineReader.h"
 
 #include <QFileInfo>
@@ -34,7 +35,7 @@ void FileChannel::open(const QString& path)
     if (!m_file.open(QIODevice::ReadOnly)) {
         throw AutomationError::runtime(RuntimeError::PathFileAccessError);
     }
-    m_reader = std::make_unique<TextLineReader>(m_file);
+    m_reader = std::make_unique<TextLineReader>(m_file, ReturnAddressLoader::kMaxLines);
 }
 
 void FileChannel::closeAll() noexcept

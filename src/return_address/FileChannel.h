@@ -18,8 +18,9 @@ public:
     FileChannel(const FileChannel&) = delete;
     FileChannel& operator=(const FileChannel&) = delete;
 
-    // Opens a regular file for reading line by line. Error 55 when the channel is already open,
-    // 52 for an empty name, 53 for a missing file, 75 for anything that cannot be read as one.
+    // Opens a regular file and takes from it the lines a load can use. Error 55 when the channel is
+    // already open, 52 for an empty name, 53 for a missing file, 75 for anything that cannot be
+    // read as one.
     void open(const QString& path);
     void closeAll() noexcept;
 

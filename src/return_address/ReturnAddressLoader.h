@@ -13,6 +13,9 @@ struct ReturnAddressState;
 class ReturnAddressLoader {
 public:
     static constexpr int kMaxEntries = 20;
+    static constexpr int kLinesPerEntry = 6;
+    // The most lines a load reads: twenty entries, then the 21st, whose key is already taken.
+    static constexpr int kMaxLines = (kMaxEntries + 1) * kLinesPerEntry;
 
     static void load(LineReader& reader, ListSink& lstFile, ListSink& cboAddress,
                      ReturnAddressState& state);

@@ -5,6 +5,10 @@
 
 #include <QIODevice>
 
+#include <algorithm>
+#include <optional>
+#include <utility>
+
 namespace addrell {
 
 namespace {
@@ -13,147 +17,90 @@ constexpr qint64 kChunkSize = 64 * 1024;
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 
-// Strict UTF-8 checking over a stream of chunks: no overlong forms, no surrogates, nothing past
-// U+10FFFF, no sequence cut off at the end.
-class Utf8Check {
+// The device's bytes, taken a chunk at a time and handed out line by line.
+class ChunkedInput {
 public:
-    void feed(const QByteArray& chunk)
+    explicit ChunkedInput(QIODevice& device) : m_device(device) {}
+
+    [[nodiscard]] bool atEnd()
     {
-        for (const char c : chunk) {
-            if (!m_valid) {
-                return;
-            }
-            step(static_cast<unsigned char>(c));
+        if (m_position == m_chunk.size()) {
+            m_chunk = m_device.read(kChunkSize);
+            m_position = 0;
+        }
+        return m_chunk.isEmpty();
+    }
+
+    void skipByteOrderMark()
+    {
+        static const QByteArray bom("\xEF\xBB\xBF");
+        if (!atEnd() && m_chunk.startsWith(bom)) {
+            m_position = bom.size();
         }
     }
-    [[nodiscard]] bool valid() const noexcept { return m_valid && m_pending == 0; }
+
+    // The next line without its end; nothing when it holds more than `maxBytes`, in which case
+    // no more of it is taken than one chunk past the limit.
+    [[nodiscard]] std::optional<QByteArray> takeLine(qsizetype maxBytes)
+    {
+        QByteArray line;
+        while (!atEnd()) {
+            const auto* begin = m_chunk.cbegin() + m_position;
+            const auto* stop =
+                std::find_if(begin, m_chunk.cend(), [](char c) { return c == kCr || c == kLf; });
+            if (line.size() + (stop - begin) > maxBytes) {
+                return std::nullopt;
+            }
+            line.append(begin, stop - begin);
+            m_position += stop - begin;
+            if (stop != m_chunk.cend()) {
+                const char end = *stop; // a CR may be the last byte of its chunk
+                ++m_position;
+                if (end == kCr && !atEnd() && m_chunk[m_position] == kLf) {
+                    ++m_position;
+                }
+                break;
+            }
+        }
+        return line;
+    }
 
 private:
-    void step(unsigned char byte)
-    {
-        if (m_pending > 0) {
-            if (byte < m_low || byte > m_high) {
-                m_valid = false;
-                return;
-            }
-            m_low = 0x80;
-            m_high = 0xBF;
-            --m_pending;
-            return;
-        }
-        if (byte < 0x80) {
-            return;
-        }
-        if (byte >= 0xC2 && byte <= 0xDF) {
-            expect(1, 0x80, 0xBF);
-        } else if (byte == 0xE0) {
-            expect(2, 0xA0, 0xBF);
-        } else if (byte == 0xED) {
-            expect(2, 0x80, 0x9F);
-        } else if (byte >= 0xE1 && byte <= 0xEF) {
-            expect(2, 0x80, 0xBF);
-        } else if (byte == 0xF0) {
-            expect(3, 0x90, 0xBF);
-        } else if (byte >= 0xF1 && byte <= 0xF3) {
-            expect(3, 0x80, 0xBF);
-        } else if (byte == 0xF4) {
-            expect(3, 0x80, 0x8F);
-        } else {
-            m_valid = false;
-        }
-    }
-    void expect(int pending, unsigned char low, unsigned char high)
-    {
-        m_pending = pending;
-        m_low = low;
-        m_high = high;
-    }
-
-    bool m_valid = true;
-    int m_pending = 0;
-    unsigned char m_low = 0x80;
-    unsigned char m_high = 0xBF;
+    QIODevice& m_device;
+    QByteArray m_chunk;
+    qsizetype m_position = 0;
 };
 
 } // namespace
 
-TextLineReader::TextLineReader(QIODevice& device) : m_device(device)
+TextLineReader::TextLineReader(QIODevice& device, int maxLines)
 {
-    Utf8Check check;
-    while (check.valid()) {
-        const QByteArray chunk = m_device.read(kChunkSize);
-        if (chunk.isEmpty()) {
+    ChunkedInput input(device);
+    input.skipByteOrderMark();
+    while (std::cmp_less(m_lines.size(), maxLines) && !input.atEnd()) {
+        std::optional<QByteArray> line = input.takeLine(kMaxLineBytes);
+        if (!line) {
+            m_lineTooLong = true;
             break;
         }
-        check.feed(chunk);
+        m_lines.push_back(std::move(*line));
     }
-    m_utf8 = check.valid();
-    m_device.seek(0);
-
-    static const QByteArray bom("\xEF\xBB\xBF");
-    if (fill() && m_buffer.size() < bom.size()) {
-        m_buffer += m_device.read(bom.size() - m_buffer.size());
-    }
-    if (m_buffer.startsWith(bom)) {
-        m_position = bom.size();
-    }
-}
-
-bool TextLineReader::fill() const
-{
-    if (m_position < m_buffer.size()) {
-        return true;
-    }
-    m_buffer = m_device.read(kChunkSize);
-    m_position = 0;
-    return !m_buffer.isEmpty();
-}
-
-bool TextLineReader::peekByte(char& byte) const
-{
-    if (!fill()) {
-        return false;
-    }
-    byte = m_buffer[m_position];
-    return true;
-}
-
-char TextLineReader::takeByte()
-{
-    return m_buffer[m_position++];
+    m_utf8 = std::all_of(m_lines.cbegin(), m_lines.cend(),
+                         [](const QByteArray& line) { return line.isValidUtf8(); });
 }
 
 bool TextLineReader::atEnd() const
 {
-    return !fill();
+    return m_next == m_lines.size() && !m_lineTooLong;
 }
 
 QString TextLineReader::readLine()
 {
-    if (atEnd()) {
-        throw AutomationError::runtime(RuntimeError::InputPastEndOfFile);
+    if (m_next == m_lines.size()) {
+        throw AutomationError::runtime(m_lineTooLong ? RuntimeError::Overflow
+                                                     : RuntimeError::InputPastEndOfFile);
     }
-    QByteArray line;
-    char byte = 0;
-    while (peekByte(byte)) {
-        const qsizetype start = m_position;
-        const qsizetype stop = [this, start] {
-            for (qsizetype i = start; i < m_buffer.size(); ++i) {
-                if (m_buffer[i] == kCr || m_buffer[i] == kLf) {
-                    return i;
-                }
-            }
-            return m_buffer.size();
-        }();
-        line.append(m_buffer.constData() + start, stop - start);
-        m_position = stop;
-        if (stop < m_buffer.size()) {
-            if (takeByte() == kCr && peekByte(byte) && byte == kLf) {
-                takeByte();
-            }
-            break;
-        }
-    }
+    const QByteArray& line = m_lines[m_next++];
     return m_utf8 ? QString::fromUtf8(line) : Windows1252::decode(line);
 }
 

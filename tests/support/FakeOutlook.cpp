@@ -6,47 +6,57 @@ namespace addrell::testing {
 
 namespace {
 
-class FakeSelection : public outlook::Selection {
+class FakeItem : public outlook::Item, FakeObject {
 public:
-    FakeSelection(std::shared_ptr<OutlookWorld> world) : m_world(std::move(world)) {}
-    std::shared_ptr<outlook::Item> Item(const Variant& Index) override
+    FakeItem(std::shared_ptr<OutlookWorld> world, FakeContact contact)
+        : FakeObject(std::move(world), QStringLiteral("Item")), m_contact(std::move(contact))
     {
-        m_world->record(QStringLiteral("Selection.Item(%1)").arg(Index.toString()));
-        const auto index = static_cast<std::size_t>(Index.toLong());
-        if (index < 1 || index > m_world->selection.size()) {
-            throw AutomationError(-2147352567, QStringLiteral("Array index out of bounds."),
-                                  QStringLiteral("Fake Outlook"));
-        }
-        return std::make_shared<FakeItem>(m_world, m_world->selection[index - 1]);
     }
+    std::int32_t Class() override { return m_contact.itemClass; }
+    QString FullName() override { return m_contact.fullName; }
+    QString CompanyName() override { return m_contact.companyName; }
+    QString MailingAddress() override { return m_contact.mailingAddress; }
 
 private:
-    std::shared_ptr<OutlookWorld> m_world;
+    FakeContact m_contact;
 };
 
-class FakeExplorer : public outlook::Explorer {
+class FakeSelection : public outlook::Selection, FakeObject {
 public:
-    FakeExplorer(std::shared_ptr<OutlookWorld> world) : m_world(std::move(world)) {}
+    explicit FakeSelection(std::shared_ptr<OutlookWorld> world)
+        : FakeObject(std::move(world), QStringLiteral("Selection"))
+    {
+    }
+    std::shared_ptr<outlook::Item> Item(const Variant& Index) override
+    {
+        m_world->record(QStringLiteral("Selection.Item"));
+        m_world->selectionIndex = Index;
+        const auto index = static_cast<std::size_t>(Index.toLong() - 1);
+        return std::make_shared<FakeItem>(m_world, m_world->selection.at(index));
+    }
+};
+
+class FakeExplorer : public outlook::Explorer, FakeObject {
+public:
+    explicit FakeExplorer(std::shared_ptr<OutlookWorld> world)
+        : FakeObject(std::move(world), QStringLiteral("Explorer"))
+    {
+    }
     std::shared_ptr<outlook::Selection> Selection() override
     {
         m_world->record(QStringLiteral("Explorer.Selection"));
         return std::make_shared<FakeSelection>(m_world);
     }
-
-private:
-    std::shared_ptr<OutlookWorld> m_world;
 };
 
-class FakeNameSpace : public outlook::NameSpace {
+class FakeNameSpace : public outlook::NameSpace, FakeObject {
 public:
-    FakeNameSpace(std::shared_ptr<OutlookWorld> world) : m_world(std::move(world))
+    explicit FakeNameSpace(std::shared_ptr<OutlookWorld> world)
+        : FakeObject(std::move(world), QStringLiteral("NameSpace"))
     {
-        ++m_world->aliveObjects;
     }
-    ~FakeNameSpace() override { --m_world->aliveObjects; }
     std::shared_ptr<outlook::MAPIFolder> PickFolder() override
     {
-        m_world->record(QStringLiteral("NameSpace.PickFolder"));
         if (m_world->picks.empty()) {
             return nullptr;
         }
@@ -54,9 +64,6 @@ public:
         m_world->picks.pop_front();
         return folder;
     }
-
-private:
-    std::shared_ptr<OutlookWorld> m_world;
 };
 
 } // namespace
@@ -65,114 +72,53 @@ void OutlookWorld::record(const QString& call)
 {
     calls << call;
     if (!failOn.isEmpty() && call.startsWith(failOn)) {
-        throw AutomationError(5, QStringLiteral("D"), QStringLiteral("Fake Outlook"));
+        std::rethrow_exception(failure);
     }
 }
 
-FakeItem::FakeItem(std::shared_ptr<OutlookWorld> world, FakeContact contact)
-    : m_world(std::move(world)), m_contact(std::move(contact))
+FakeObject::FakeObject(std::shared_ptr<OutlookWorld> world, QString name)
+    : m_world(std::move(world)), m_name(std::move(name))
 {
     ++m_world->aliveObjects;
 }
 
-FakeItem::~FakeItem()
+FakeObject::~FakeObject()
 {
     --m_world->aliveObjects;
-}
-
-void FakeItem::requireContact() const
-{
-    if (m_contact.itemClass != outlook::olContact) {
-        throw AutomationError::runtime(RuntimeError::MemberNotSupported);
-    }
-}
-
-QString FakeItem::FullName()
-{
-    requireContact();
-    return m_contact.fullName;
-}
-
-QString FakeItem::CompanyName()
-{
-    requireContact();
-    return m_contact.companyName;
-}
-
-QString FakeItem::MailingAddress()
-{
-    requireContact();
-    return m_contact.mailingAddress;
+    m_world->calls << QStringLiteral("release ") + m_name;
 }
 
 FakeFolder::FakeFolder(std::shared_ptr<OutlookWorld> world, QString name, std::int32_t itemType,
                        std::vector<FakeContact> contents)
-    : m_world(std::move(world)), m_name(std::move(name)), m_itemType(itemType),
-      m_contents(std::move(contents))
+    : FakeObject(std::move(world), QStringLiteral("Folder")), m_name(std::move(name)),
+      m_itemType(itemType), m_contents(std::move(contents))
 {
-    ++m_world->aliveObjects;
-}
-
-FakeFolder::~FakeFolder()
-{
-    --m_world->aliveObjects;
-}
-
-std::int32_t FakeFolder::DefaultItemType()
-{
-    m_world->record(QStringLiteral("Folder.DefaultItemType"));
-    return m_itemType;
-}
-
-std::shared_ptr<outlook::Items> FakeFolder::Items()
-{
-    m_world->record(QStringLiteral("Folder.Items"));
-    return std::shared_ptr<outlook::Items>(shared_from_this(), this);
 }
 
 void FakeFolder::Sort(const QString& Property, const Variant& Descending)
 {
     m_world->record(QStringLiteral("Items.Sort(%1, %2)").arg(Property, Descending.toString()));
-    std::stable_sort(m_contents.begin(), m_contents.end(),
-                     [](const FakeContact& a, const FakeContact& b) {
-                         return a.fileAs.compare(b.fileAs, Qt::CaseInsensitive) < 0;
-                     });
-}
-
-std::int32_t FakeFolder::Count()
-{
-    m_world->record(QStringLiteral("Items.Count"));
-    return static_cast<std::int32_t>(m_contents.size());
-}
-
-std::shared_ptr<outlook::MAPIFolder> FakeFolder::Parent()
-{
-    return shared_from_this();
+    std::stable_sort(m_contents.begin(), m_contents.end(), [](const auto& a, const auto& b) {
+        return a.fileAs.compare(b.fileAs, Qt::CaseInsensitive) < 0;
+    });
 }
 
 void FakeFolder::ForEach(const std::function<void(outlook::Item&)>& visit)
 {
-    int yielded = 0;
-    for (const FakeContact& contact : m_contents) {
-        if (yielded++ == m_world->failAfterItems) {
+    for (std::size_t i = 0; i < m_contents.size(); ++i) {
+        if (std::cmp_equal(i, m_world->failAfterItems)) {
             throw AutomationError(-2147221233, QStringLiteral("The item was moved."),
-                                  QStringLiteral("Fake Outlook"));
+                                  QStringLiteral("Fake"));
         }
-        FakeItem item(m_world, contact);
+        FakeItem item(m_world, m_contents[i]);
         visit(item);
     }
 }
 
 FakeOutlookApplication::FakeOutlookApplication(std::shared_ptr<OutlookWorld> world)
-    : m_world(std::move(world))
+    : FakeObject(std::move(world), QStringLiteral("Application"))
 {
-    ++m_world->aliveObjects;
     m_world->record(QStringLiteral("create Outlook.Application"));
-}
-
-FakeOutlookApplication::~FakeOutlookApplication()
-{
-    --m_world->aliveObjects;
 }
 
 std::shared_ptr<outlook::NameSpace> FakeOutlookApplication::GetNamespace(const QString& Type)
@@ -184,15 +130,7 @@ std::shared_ptr<outlook::NameSpace> FakeOutlookApplication::GetNamespace(const Q
 std::shared_ptr<outlook::Explorer> FakeOutlookApplication::ActiveExplorer()
 {
     m_world->record(QStringLiteral("Application.ActiveExplorer"));
-    if (m_world->selection.empty()) {
-        return nullptr;
-    }
-    return std::make_shared<FakeExplorer>(m_world);
-}
-
-void FakeGrid::setRows(std::int32_t rows)
-{
-    cells.resize(static_cast<std::size_t>(rows), QStringList(cols));
+    return m_world->selection.empty() ? nullptr : std::make_shared<FakeExplorer>(m_world);
 }
 
 void FakeGrid::setCols(std::int32_t count)
@@ -216,12 +154,6 @@ void FakeGrid::setTextMatrix(std::int32_t row, std::int32_t col, const QString& 
 {
     static_cast<void>(TextMatrix(row, col));
     cells[static_cast<std::size_t>(row)][col] = text;
-}
-
-void FakeContactsView::setProgressRange(float min, float max)
-{
-    progressMin = min;
-    progressMax = max;
 }
 
 } // namespace addrell::testing

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <exception>
 #include <vector>
 
 namespace addrell::testing {
@@ -24,70 +25,62 @@ struct FakeContact {
 struct OutlookWorld {
     std::deque<std::shared_ptr<outlook::MAPIFolder>> picks; // nothing left: the user cancels
     std::vector<FakeContact> selection;                     // empty: no explorer window
-    QStringList calls;
-    QString failOn;          // a call that throws (the first one whose log line starts so)
+    QStringList calls; // every call, and "release <object>" as each object goes
+    QString failOn;    // the first call whose log line starts so throws `failure`
+    std::exception_ptr failure =
+        std::make_exception_ptr(AutomationError(5, QStringLiteral("D"), QStringLiteral("Fake")));
     int failAfterItems = -1; // items the enumeration yields before it throws
     int aliveObjects = 0;
+    Variant selectionIndex; // as last passed to Selection.Item
 
     void record(const QString& call);
 };
 
-class FakeItem : public outlook::Item {
-public:
-    FakeItem(std::shared_ptr<OutlookWorld> world, FakeContact contact);
-    ~FakeItem() override;
-    std::int32_t Class() override { return m_contact.itemClass; }
-    QString FullName() override;
-    QString CompanyName() override;
-    QString MailingAddress() override;
+// Counted in the world while it lives; its release is logged.
+class FakeObject {
+protected:
+    FakeObject(std::shared_ptr<OutlookWorld> world, QString name);
+    ~FakeObject();
+    std::shared_ptr<OutlookWorld> m_world;
 
 private:
-    void requireContact() const;
-    std::shared_ptr<OutlookWorld> m_world;
-    FakeContact m_contact;
+    QString m_name;
 };
 
+// A folder is its own item collection.
 class FakeFolder : public outlook::MAPIFolder,
                    public outlook::Items,
-                   public std::enable_shared_from_this<FakeFolder> {
+                   public std::enable_shared_from_this<FakeFolder>,
+                   FakeObject {
 public:
     FakeFolder(std::shared_ptr<OutlookWorld> world, QString name, std::int32_t itemType,
                std::vector<FakeContact> contents);
-    ~FakeFolder() override;
-    std::int32_t DefaultItemType() override;
-    std::shared_ptr<outlook::Items> Items() override;
+    std::int32_t DefaultItemType() override { return m_itemType; }
+    std::shared_ptr<outlook::Items> Items() override { return {shared_from_this(), this}; }
     QString Name() override { return m_name; }
     void Sort(const QString& Property, const Variant& Descending) override;
-    std::int32_t Count() override;
-    std::shared_ptr<outlook::MAPIFolder> Parent() override;
+    std::int32_t Count() override { return std::int32_t(m_contents.size()); }
+    std::shared_ptr<outlook::MAPIFolder> Parent() override { return shared_from_this(); }
     void ForEach(const std::function<void(outlook::Item&)>& visit) override;
 
 private:
-    std::shared_ptr<OutlookWorld> m_world;
     QString m_name;
     std::int32_t m_itemType;
     std::vector<FakeContact> m_contents;
 };
 
-class FakeOutlookApplication : public outlook::Application {
+class FakeOutlookApplication : public outlook::Application, FakeObject {
 public:
     explicit FakeOutlookApplication(std::shared_ptr<OutlookWorld> world);
-    ~FakeOutlookApplication() override;
     std::shared_ptr<outlook::NameSpace> GetNamespace(const QString& Type) override;
     std::shared_ptr<outlook::Explorer> ActiveExplorer() override;
-
-private:
-    std::shared_ptr<OutlookWorld> m_world;
 };
 
 // The grid's members over a plain table of texts.
 class FakeGrid : public ContactGrid {
 public:
-    [[nodiscard]] std::int32_t Rows() const override
-    {
-        return static_cast<std::int32_t>(cells.size());
-    }
-    void setRows(std::int32_t rows) override;
+    [[nodiscard]] std::int32_t Rows() const override { return std::int32_t(cells.size()); }
+    void setRows(std::int32_t rows) override { cells.resize(rows, QStringList(cols)); }
     [[nodiscard]] std::int32_t Cols() const override { return cols; }
     void setCols(std::int32_t count) override;
     void setFormatString(const QString& format) override { formatString = format; }
@@ -107,7 +100,7 @@ public:
     void setNextVisible(bool visible) override { nextVisible = visible; }
     void setPreviousVisible(bool visible) override { previousVisible = visible; }
     void setStatus(const QString& text) override { status = text; }
-    void setProgressRange(float min, float max) override;
+    void setProgressRange(float /*min*/, float max) override { progressMax = max; }
     void setProgressValue(float value) override { progressValues << value; }
     void setProgressVisible(bool visible) override { progressVisible = visible; }
     void setCurrentPage(int index) override { page = index; }
@@ -117,7 +110,6 @@ public:
     bool nextVisible = false;
     bool previousVisible = false;
     QString status = QStringLiteral("No Contacts Opened");
-    float progressMin = 0;
     float progressMax = 100;
     QList<float> progressValues;
     bool progressVisible = false;

@@ -14,12 +14,6 @@ inline QByteArray twoEntryFile()
                   "", "----", "Pat Example", "PO Box 0", "", "Springfield, ST 00000", "", "----"});
 }
 
-inline QString firstEntryText()
-{
-    return QStringLiteral(
-        "Pat Example\r\nExample Widgets Co.\r\n100 Sample Road\r\nSpringfield, ST 00000\r\n\r\n");
-}
-
 inline QString secondEntryText()
 {
     return QStringLiteral("Pat Example\r\nPO Box 0\r\n\r\nSpringfield, ST 00000\r\n\r\n");

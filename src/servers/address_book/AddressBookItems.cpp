@@ -4,6 +4,8 @@
 #include "servers/address_book/AddressBookFolder.h"
 #include "servers/address_book/AddressBookItem.h"
 
+#include <QCollator>
+
 #include <algorithm>
 #include <numeric>
 #include <utility>
@@ -11,20 +13,6 @@
 namespace addrell {
 
 namespace {
-
-using SortKey = const QString& (VCardContact::*)() const noexcept;
-
-SortKey sortKey(const QString& property)
-{
-    if (property.compare(u"[FileAs]", Qt::CaseInsensitive) == 0) {
-        return &VCardContact::fileAs;
-    }
-    if (property.compare(u"[FullName]", Qt::CaseInsensitive) == 0) {
-        return &VCardContact::fullName;
-    }
-    throw AddressBookError::invalidArgument(
-        QStringLiteral("The property \"%1\" cannot be sorted on.").arg(property));
-}
 
 bool isTrue(const Variant& value)
 {
@@ -40,30 +28,25 @@ AddressBookItems::AddressBookItems(std::shared_ptr<AddressBookFolder> folder)
 
 void AddressBookItems::Sort(const QString& Property, const Variant& Descending)
 {
-    const SortKey key = sortKey(Property);
-    const bool descending = isTrue(Descending);
+    if (Property.compare(u"[FileAs]", Qt::CaseInsensitive) != 0 || isTrue(Descending)) {
+        throw AddressBookError::invalidArgument(
+            QStringLiteral("The sort on \"%1\" is not supported.").arg(Property));
+    }
     const std::vector<VCardContact>& all = contacts();
-
-    // Folded once per card, so each comparison is a plain code-unit compare: no collator, no
-    // folding per character per comparison.
-    std::vector<QString> keys;
+    QCollator collator; // the user's language
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    // A key per card, so each comparison is a plain byte compare rather than a collation.
+    std::vector<QCollatorSortKey> keys;
     keys.reserve(all.size());
     for (const VCardContact& contact : all) {
-        keys.push_back((contact.*key)().toCaseFolded());
+        keys.push_back(collator.sortKey(contact.fileAs()));
     }
     // Each sort replaces the last one: equal keys stay in file order.
     m_order.resize(all.size());
     std::iota(m_order.begin(), m_order.end(), 0);
-    const auto keyOf = [&keys](std::int32_t position) -> const QString& {
-        return keys[static_cast<std::size_t>(position)];
-    };
-    if (descending) {
-        std::stable_sort(m_order.begin(), m_order.end(),
-                         [&](std::int32_t a, std::int32_t b) { return keyOf(b) < keyOf(a); });
-    } else {
-        std::stable_sort(m_order.begin(), m_order.end(),
-                         [&](std::int32_t a, std::int32_t b) { return keyOf(a) < keyOf(b); });
-    }
+    std::stable_sort(m_order.begin(), m_order.end(), [&keys](std::int32_t a, std::int32_t b) {
+        return keys[static_cast<std::size_t>(a)].compare(keys[static_cast<std::size_t>(b)]) < 0;
+    });
 }
 
 std::int32_t AddressBookItems::Count()

@@ -15,8 +15,9 @@ class AddressBookItems : public outlook::Items {
 public:
     explicit AddressBookItems(std::shared_ptr<AddressBookFolder> folder);
 
-    // "[FileAs]" or "[FullName]", compared without regard to case; equal keys keep file order.
-    // Descending True reverses the order of the keys. Any other property is error 5.
+    // "[FileAs]" ascending, in the collation of the user's language without regard to case;
+    // equal keys keep file order. Any other property, or Descending True, is error 5: the
+    // contacts handlers ask for nothing else.
     void Sort(const QString& Property, const Variant& Descending) override;
     [[nodiscard]] std::int32_t Count() override;
     [[nodiscard]] std::shared_ptr<outlook::MAPIFolder> Parent() override;

@@ -122,7 +122,20 @@ QString PostalAddress::format(QLocale::Territory home) const
     if (country == QLocale::AnyTerritory || country != home) {
         appendLines(lines, m_country);
     }
+    if (m_locality.isEmpty() && m_region.isEmpty() && m_postalCode.isEmpty() &&
+        m_country.isEmpty()) {
+        // Written whole into the street or extended field, country line and all.
+        removeHomeCountry(lines, home);
+    }
     return lines.join(u"\r\n");
+}
+
+void PostalAddress::removeHomeCountry(QStringList& lines, QLocale::Territory home)
+{
+    if (lines.size() > 1 && home != QLocale::AnyTerritory &&
+        CountryNames::territoryOf(lines.back()) == home) {
+        lines.removeLast();
+    }
 }
 
 } // namespace addrell

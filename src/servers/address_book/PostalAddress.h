@@ -19,6 +19,10 @@ public:
     // country, the country left out when it is `home`, where the letter is posted.
     [[nodiscard]] QString format(QLocale::Territory home) const;
 
+    // Drops the last of `lines` when it names `home` in any usual spelling and lines remain:
+    // a letter posted at home goes without its country. For addresses given as whole lines.
+    static void removeHomeCountry(QStringList& lines, QLocale::Territory home);
+
 private:
     QString m_poBox;
     QString m_extended;

@@ -36,9 +36,4 @@ QString VCard::value(QStringView name) const
     return found ? found->value() : QString();
 }
 
-QString VCard::version() const
-{
-    return value(u"VERSION").trimmed();
-}
-
 } // namespace addrell

@@ -21,8 +21,6 @@ public:
     [[nodiscard]] std::optional<VCardProperty> property(QStringView name) const;
     // The unescaped value of the first property called `name`, or an empty string.
     [[nodiscard]] QString value(QStringView name) const;
-    // "2.1", "3.0", "4.0" as the card states it; empty when it states none.
-    [[nodiscard]] QString version() const;
 
 private:
     QList<VCardProperty> m_properties;

@@ -1,18 +1,29 @@
 #include "servers/address_book/VCardLineReader.h"
 
-#include <array>
 #include <utility>
 
 namespace addrell {
 
 namespace {
 
-constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
-constexpr qsizetype kChunkBytes = 16 * 1024;
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 bool isFoldContinuation(const QByteArray& text)
 {
-    return !text.isEmpty() && (text.front() == ' ' || text.front() == '\t');
+    return !text.isEmpty() && isBlank(text.front());
+}
+
+// Transports may pad a line with blanks after a soft break's "=".
+void chopSoftBreak(QByteArray& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && isBlank(text[end - 1])) {
+        --end;
+    }
+    text.truncate(end - 1);
 }
 
 // Whether the parameters ask for QUOTED-PRINTABLE, known once the colon that ends them (outside
@@ -40,10 +51,7 @@ private:
 
 } // namespace
 
-VCardLineReader::VCardLineReader(QIODevice& device)
-    : m_device(device), m_buffer(kChunkBytes, Qt::Uninitialized)
-{
-}
+VCardLineReader::VCardLineReader(QIODevice& device) : m_input(device) {}
 
 std::optional<VCardLineReader::Line> VCardLineReader::next()
 {
@@ -62,7 +70,7 @@ std::optional<VCardLineReader::Line> VCardLineReader::next()
         if (softBreak && quotedPrintable.check(line.text).value_or(false)) {
             // The next line continues the value as it is, leading blanks included.
             if (!line.truncated) {
-                line.text.chop(1);
+                chopSoftBreak(line.text);
             }
             appendCapped(line, following->line.text, following->line.truncated);
         } else if (isFoldContinuation(following->line.text)) {
@@ -87,15 +95,10 @@ std::optional<VCardLineReader::Physical> VCardLineReader::takePhysical()
 
 std::optional<VCardLineReader::Physical> VCardLineReader::readPhysical()
 {
-    if (m_readError) {
-        return std::nullopt;
-    }
     Physical physical;
     bool readAnything = false;
-    // The last bytes read: the line's end even where the cap cut the text. A fixed array, as
-    // this runs for every line.
-    std::array<char, 3> tail{};
-    qsizetype tailSize = 0;
+    // The last byte that is no blank: the line's end even where the cap cut the text.
+    char lastSignificant = '\0';
     for (;;) {
         const QByteArrayView piece = nextPiece();
         if (piece.isEmpty()) {
@@ -103,11 +106,10 @@ std::optional<VCardLineReader::Physical> VCardLineReader::readPhysical()
         }
         readAnything = true;
         appendCapped(physical.line, piece, false);
-        for (const char c : piece.last(qMin(piece.size(), qsizetype{3}))) {
-            if (tailSize == qsizetype{tail.size()}) {
-                tail = {tail[1], tail[2], c};
-            } else {
-                tail[static_cast<std::size_t>(tailSize++)] = c;
+        for (qsizetype i = piece.size(); i-- > 0;) {
+            if (!isBlank(piece[i]) && piece[i] != '\n') {
+                lastSignificant = piece[i];
+                break;
             }
         }
         if (piece.back() == '\n') {
@@ -117,41 +119,24 @@ std::optional<VCardLineReader::Physical> VCardLineReader::readPhysical()
     if (!readAnything) {
         return std::nullopt;
     }
-    QByteArray& text = physical.line.text;
-    QByteArrayView end(tail.data(), tailSize);
-    for (const char lineEnd : {'\n', '\r'}) {
-        if (text.endsWith(lineEnd)) {
-            text.chop(1);
-        }
-        if (end.endsWith(lineEnd)) {
-            end.chop(1);
-        }
+    if (physical.line.text.endsWith('\n')) {
+        physical.line.text.chop(1);
     }
-    physical.softBreak = end.endsWith('=');
-    if (m_atStart) {
-        m_atStart = false;
-        if (text.startsWith(kUtf8Bom)) {
-            text.remove(0, kUtf8Bom.size());
-        }
-    }
+    physical.softBreak = lastSignificant == '=';
     return physical;
 }
 
 QByteArrayView VCardLineReader::nextPiece()
 {
-    if (m_bufferPos == m_bufferEnd) {
-        const qint64 count = m_device.read(m_buffer.data(), kChunkBytes);
-        if (count <= 0) {
-            m_readError = !m_device.atEnd();
+    if (m_ahead.isEmpty()) {
+        m_ahead = m_input.read();
+        if (m_ahead.isEmpty()) {
             return {};
         }
-        m_bufferPos = 0;
-        m_bufferEnd = static_cast<qsizetype>(count);
     }
-    const QByteArrayView ahead(m_buffer.constData() + m_bufferPos, m_bufferEnd - m_bufferPos);
-    const qsizetype newline = ahead.indexOf('\n');
-    const QByteArrayView piece = newline < 0 ? ahead : ahead.first(newline + 1);
-    m_bufferPos += piece.size();
+    const qsizetype newline = m_ahead.indexOf('\n');
+    const QByteArrayView piece = newline < 0 ? m_ahead : m_ahead.first(newline + 1);
+    m_ahead = m_ahead.sliced(piece.size());
     return piece;
 }
 

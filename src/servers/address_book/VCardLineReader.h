@@ -1,5 +1,7 @@
 #pragma once
 
+#include "servers/address_book/VCardInput.h"
+
 #include <QByteArray>
 #include <QIODevice>
 
@@ -7,10 +9,10 @@
 
 namespace addrell {
 
-// Reads the logical lines of a vCard stream: line ends (CR LF or LF) removed, folded lines
-// joined, quoted-printable soft line breaks joined, a leading UTF-8 BOM dropped. Memory stays
-// bounded whatever the input: a logical line keeps at most kMaxLineBytes and the rest of it is
-// read and discarded.
+// Reads the logical lines of a vCard stream: line ends removed, folded lines joined,
+// quoted-printable soft line breaks joined (also when blanks follow the "="). Memory stays bounded
+// whatever the input: a logical line keeps at most kMaxLineBytes and the rest of it is read and
+// discarded.
 class VCardLineReader {
 public:
     static constexpr qsizetype kMaxLineBytes = qsizetype{1} << 20;
@@ -25,12 +27,12 @@ public:
     // The next logical line, or nothing at the end of the input or at a read error.
     [[nodiscard]] std::optional<Line> next();
     // Whether reading stopped on an error before the end of the input.
-    [[nodiscard]] bool hasReadError() const noexcept { return m_readError; }
+    [[nodiscard]] bool hasReadError() const noexcept { return m_input.hasReadError(); }
 
 private:
     struct Physical {
         Line line;
-        bool softBreak = false; // ends with "=", also when truncated before it
+        bool softBreak = false; // ends with "=" and blanks, also when truncated before them
     };
 
     std::optional<Physical> readPhysical();
@@ -40,15 +42,9 @@ private:
     QByteArrayView nextPiece();
     static void appendCapped(Line& line, QByteArrayView more, bool moreTruncated);
 
-    QIODevice& m_device;
-    // Read ahead here rather than through QIODevice::readLine, which reads unbuffered devices
-    // such as QBuffer one byte at a time.
-    QByteArray m_buffer;
-    qsizetype m_bufferPos = 0;
-    qsizetype m_bufferEnd = 0;
+    VCardInput m_input;
+    QByteArrayView m_ahead;            // what m_input handed out and no piece took yet
     std::optional<Physical> m_pending; // read ahead to see whether it continues the last line
-    bool m_atStart = true;
-    bool m_readError = false;
 };
 
 } // namespace addrell

@@ -114,7 +114,7 @@ QString labelFor(const VCard& card, const QList<VCardProperty>& addresses, qsize
     return QString();
 }
 
-QStringList labelLines(const QString& label, const QStringList& names)
+QStringList labelLines(const QString& label, const QStringList& names, QLocale::Territory home)
 {
     QString unified = label;
     unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
@@ -133,6 +133,7 @@ QStringList labelLines(const QString& label, const QStringList& names)
             }
         }
     }
+    PostalAddress::removeHomeCountry(lines, home);
     return lines;
 }
 
@@ -146,7 +147,7 @@ QString VCardMailingAddress::of(const VCard& card, const QStringList& names,
     if (!chosen) {
         return QString();
     }
-    const QStringList lines = labelLines(labelFor(card, addresses, *chosen), names);
+    const QStringList lines = labelLines(labelFor(card, addresses, *chosen), names, home);
     if (!lines.isEmpty()) {
         return lines.join(u"\r\n");
     }

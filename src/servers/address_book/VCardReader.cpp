@@ -2,6 +2,8 @@
 
 #include "servers/address_book/VCardPropertyParser.h"
 
+#include <utility>
+
 namespace addrell {
 
 namespace {
@@ -25,6 +27,9 @@ VCardReader::VCardReader(QIODevice& device) : m_lines(device) {}
 std::optional<VCard> VCardReader::next()
 {
     std::optional<VCard> card;
+    if (std::exchange(m_cardBegun, false)) {
+        card.emplace();
+    }
     int embeddedDepth = 0;
     bool afterEmptyAgent = false;
     qsizetype valueChars = 0;
@@ -36,8 +41,11 @@ std::optional<VCard> VCardReader::next()
         if (isMarker(*property, u"BEGIN")) {
             if (card && afterEmptyAgent) {
                 ++embeddedDepth;
+            } else if (card && !card->properties().isEmpty()) {
+                // The card before never ended: this BEGIN shows where it did.
+                m_cardBegun = true;
+                return card;
             } else {
-                // A BEGIN inside a card that did not end: that card is lost, this one starts.
                 card.emplace();
                 embeddedDepth = 0;
                 valueChars = 0;
@@ -64,6 +72,10 @@ std::optional<VCard> VCardReader::next()
             valueChars += property->rawValue().size();
             card->append(std::move(*property));
         }
+    }
+    // The end of the input ends a card too, but a read error leaves it unfinished.
+    if (card && !card->properties().isEmpty() && !m_lines.hasReadError()) {
+        return card;
     }
     return std::nullopt;
 }

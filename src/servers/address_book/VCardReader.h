@@ -11,9 +11,10 @@
 namespace addrell {
 
 // Streams the cards of a vCard 2.1, 3.0 or 4.0 source one at a time, so a large file is never
-// held in memory as cards. Broken input is skipped, never fatal: lines that are no property,
-// a card that never ends (it is dropped, and the next BEGIN:VCARD starts afresh), and the
-// parts beyond the limits below.
+// held in memory as cards. Broken input is skipped, never fatal: lines that are no property and
+// the parts beyond the limits below. A card whose END:VCARD is missing ends where the next card
+// begins (outside an AGENT value) or where the input ends, as other readers take it; only one
+// with nothing in it is dropped.
 class VCardReader {
 public:
     static constexpr qsizetype kMaxPropertiesPerCard = 1000;
@@ -32,6 +33,7 @@ public:
 
 private:
     VCardLineReader m_lines;
+    bool m_cardBegun = false; // the last call stopped at the BEGIN of the next card
 };
 
 } // namespace addrell

@@ -34,14 +34,6 @@ QString vdirDisplayName(const QDir& directory)
     return text.section(u'\n', 0, 0).trimmed();
 }
 
-[[noreturn]] void throwAccessError(const QString& path)
-{
-    throw AutomationError(
-        RuntimeError::PathFileAccessError,
-        QStringLiteral("Path/File access error: %1").arg(QDir::toNativeSeparators(path)),
-        kApplicationTitle);
-}
-
 } // namespace
 
 VCardSource::VCardSource(const QString& path)
@@ -83,29 +75,46 @@ std::int32_t VCardSource::defaultItemType() const noexcept
 
 void VCardSource::readCards(const VCardReader::CardSink& sink) const
 {
+    // Like a broken card, a file that cannot be read costs only its own cards; the folder fails
+    // only when nothing of it could be read.
+    QString firstUnreadable;
+    bool readAny = false;
     for (const QString& path : m_files) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            throwAccessError(path);
-        }
-        if (file.size() <= kWholeFileBytes) {
-            // Read in one go: a vdir holds one small file per card, and the system calls of a
-            // streamed read (each end-of-file check stats the file) cost more than its card.
-            QByteArray bytes = file.readAll();
-            if (file.error() != QFileDevice::NoError) {
-                throwAccessError(path);
-            }
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::ReadOnly);
-            VCardReader(buffer).readAll(sink);
-            continue;
-        }
-        VCardReader reader(file);
-        reader.readAll(sink);
-        if (reader.hasReadError()) {
-            throwAccessError(path);
+        if (readFile(path, sink)) {
+            readAny = true;
+        } else if (firstUnreadable.isEmpty()) {
+            firstUnreadable = path;
         }
     }
+    if (!readAny && !firstUnreadable.isEmpty()) {
+        throw AutomationError(RuntimeError::PathFileAccessError,
+                              QStringLiteral("Path/File access error: %1")
+                                  .arg(QDir::toNativeSeparators(firstUnreadable)),
+                              kApplicationTitle);
+    }
+}
+
+bool VCardSource::readFile(const QString& path, const VCardReader::CardSink& sink)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    if (file.size() > kWholeFileBytes) {
+        VCardReader reader(file);
+        reader.readAll(sink);
+        return !reader.hasReadError();
+    }
+    // Read in one go: a vdir holds one small file per card, and the system calls of a streamed
+    // read (each end-of-file check stats the file) cost more than its card.
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return false;
+    }
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    VCardReader(buffer).readAll(sink);
+    return true;
 }
 
 } // namespace addrell

@@ -26,11 +26,15 @@ public:
     // The `.vcf` files to read, directories' files sorted by name.
     [[nodiscard]] const QStringList& files() const noexcept { return m_files; }
 
-    // Hands every card of every file to `sink`, in order. A file that cannot be opened or
-    // read to its end raises AutomationError 75 (path/file access error) naming it.
+    // Hands every card of every file to `sink`, in order. A file that cannot be opened or read
+    // to its end is skipped; when no file could be read, AutomationError 75 (path/file access
+    // error) names the first.
     void readCards(const VCardReader::CardSink& sink) const;
 
 private:
+    // Whether the file could be opened and read to its end.
+    static bool readFile(const QString& path, const VCardReader::CardSink& sink);
+
     QString m_displayName;
     QStringList m_files;
 };

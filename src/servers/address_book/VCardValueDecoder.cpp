@@ -3,10 +3,13 @@
 #include "util/Windows1252.h"
 
 #include <QStringDecoder>
+#include <QStringList>
 
 namespace addrell {
 
 namespace {
+
+using namespace Qt::Literals::StringLiterals;
 
 // Longer names are garbage; no decoder is asked about them.
 constexpr qsizetype kMaxCharsetNameLength = 64;
@@ -25,11 +28,18 @@ int hexDigit(char c)
     return -1;
 }
 
+// The names that browsers read as Windows-1252: ISO-8859-1 and ASCII included, since the
+// programs that wrote those names put Windows punctuation (curly quotes, the euro sign) in
+// their 0x80 to 0x9F range.
 bool isWindows1252Name(const QString& charset)
 {
-    return charset.compare(u"windows-1252", Qt::CaseInsensitive) == 0 ||
-           charset.compare(u"cp1252", Qt::CaseInsensitive) == 0 ||
-           charset.compare(u"x-cp1252", Qt::CaseInsensitive) == 0;
+    static const QStringList names = {
+        u"windows-1252"_s,  u"cp1252"_s,   u"x-cp1252"_s,   u"iso-8859-1"_s,
+        u"iso8859-1"_s,     u"iso88591"_s, u"iso_8859-1"_s, u"iso_8859-1:1987"_s,
+        u"iso-ir-100"_s,    u"latin1"_s,   u"l1"_s,         u"csisolatin1"_s,
+        u"ibm819"_s,        u"cp819"_s,    u"us-ascii"_s,   u"ascii"_s,
+        u"ansi_x3.4-1968"_s};
+    return names.contains(charset, Qt::CaseInsensitive);
 }
 
 } // namespace
@@ -57,12 +67,12 @@ QByteArray VCardValueDecoder::decodeQuotedPrintable(QByteArrayView encoded)
 QString VCardValueDecoder::decodeText(QByteArrayView bytes, const QString& charset)
 {
     if (!charset.isEmpty() && charset.size() <= kMaxCharsetNameLength) {
+        if (isWindows1252Name(charset)) {
+            return Windows1252::decode(bytes);
+        }
         QStringDecoder named(charset.toLatin1().constData());
         if (named.isValid()) {
             return named.decode(bytes);
-        }
-        if (isWindows1252Name(charset)) {
-            return decodeWindows1252(bytes);
         }
     }
     // Most values are plain ASCII, which reads the same in UTF-8 and Windows-1252.
@@ -71,12 +81,7 @@ QString VCardValueDecoder::decodeText(QByteArrayView bytes, const QString& chars
     }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    return utf8.hasError() ? decodeWindows1252(bytes) : text;
-}
-
-QString VCardValueDecoder::decodeWindows1252(QByteArrayView bytes)
-{
-    return Windows1252::decode(bytes);
+    return utf8.hasError() ? Windows1252::decode(bytes) : text;
 }
 
 } // namespace addrell

@@ -13,12 +13,10 @@ public:
     // already gone: the line reader joins them.
     [[nodiscard]] static QByteArray decodeQuotedPrintable(QByteArrayView encoded);
 
-    // Text in `charset` (a CHARSET parameter; empty when the card names none). An unknown or
-    // missing charset means UTF-8 when the bytes are valid UTF-8, else Windows-1252, which is
-    // what desktop programs wrote before UTF-8.
+    // Text in `charset` (a CHARSET parameter; empty when the card names none), ISO-8859-1 read
+    // as Windows-1252 as browsers do. An unknown or missing charset means UTF-8 when the bytes
+    // are valid UTF-8, else Windows-1252, which is what desktop programs wrote before UTF-8.
     [[nodiscard]] static QString decodeText(QByteArrayView bytes, const QString& charset);
-
-    [[nodiscard]] static QString decodeWindows1252(QByteArrayView bytes);
 };
 
 } // namespace addrell

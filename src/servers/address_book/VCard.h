@@ -13,6 +13,8 @@ namespace addrell {
 class VCard {
 public:
     void append(VCardProperty property);
+    // Empty again, keeping its room for the next card.
+    void clear() { m_properties.clear(); }
 
     [[nodiscard]] const QList<VCardProperty>& properties() const noexcept { return m_properties; }
     // Every property called `name` (any case), in file order.

@@ -2,6 +2,7 @@
 
 #include "servers/address_book/VCardMailingAddress.h"
 
+#include <array>
 #include <initializer_list>
 
 namespace addrell {
@@ -65,6 +66,23 @@ QString fileAsOf(const VCard& card, const QStringList& name, const QString& comp
 }
 
 } // namespace
+
+VCardPropertyFilter VCardContact::readProperties() noexcept
+{
+    // What this class and VCardMailingAddress look up.
+    static constexpr std::array<QByteArrayView, 11> kNames = {"N",
+                                                              "FN",
+                                                              "ORG",
+                                                              "ADR",
+                                                              "LABEL",
+                                                              "KIND",
+                                                              "X-ADDRESSBOOKSERVER-KIND",
+                                                              "X-EVOLUTION-LIST",
+                                                              "X-EVOLUTION-FILE-AS",
+                                                              "SORT-STRING",
+                                                              "X-MS-OL-DEFAULT-POSTAL-ADDRESS"};
+    return VCardPropertyFilter(kNames);
+}
 
 VCardContact::VCardContact(const VCard& card, QLocale::Territory home)
     : m_itemClass(isGroup(card) ? kDistributionListClass : kContactClass)

@@ -113,12 +113,61 @@ void appendParameter(QList<VCardProperty::Parameter>& parameters, QByteArrayView
     }
 }
 
+char asciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool containsIgnoringCase(QByteArrayView text, QByteArrayView upperWord)
+{
+    for (qsizetype i = 0; i + upperWord.size() <= text.size(); ++i) {
+        qsizetype matched = 0;
+        while (matched < upperWord.size() && asciiUpper(text[i + matched]) == upperWord[matched]) {
+            ++matched;
+        }
+        if (matched == upperWord.size()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool hasEncoding(const VCardProperty& property, QStringView encoding)
 {
     return property.hasParameter(u"ENCODING", encoding);
 }
 
 } // namespace
+
+std::optional<VCardPropertyParser::Head> VCardPropertyParser::head(QByteArrayView start)
+{
+    const qsizetype colon = valueColon(start);
+    if (colon < 0) {
+        return std::nullopt;
+    }
+    const QByteArrayView header = start.first(colon);
+    Head head;
+    head.quotedPrintable = containsIgnoringCase(header, "QUOTED-PRINTABLE");
+    // A quote before the first ';' lands inside the name, which no name allows.
+    qsizetype end = 0;
+    while (end < header.size() && header[end] != ';' && header[end] != '"') {
+        ++end;
+    }
+    if (end < header.size() && header[end] == '"') {
+        return head;
+    }
+    QByteArrayView name = header.first(end).trimmed();
+    if (const qsizetype dot = name.indexOf('.'); dot >= 0) {
+        if (!isName(name.first(dot))) {
+            return head;
+        }
+        name = name.sliced(dot + 1);
+    }
+    if (isName(name)) {
+        head.name = name;
+    }
+    return head;
+}
 
 std::optional<VCardProperty> VCardPropertyParser::parse(QByteArrayView line)
 {

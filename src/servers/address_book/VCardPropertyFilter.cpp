@@ -1,0 +1,45 @@
+#include "servers/address_book/VCardPropertyFilter.h"
+
+#include <QLatin1StringView>
+
+#include <algorithm>
+
+namespace addrell {
+
+namespace {
+
+char asciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+} // namespace
+
+bool VCardPropertyFilter::keeps(QByteArrayView name) const noexcept
+{
+    return m_everything || std::any_of(m_names.begin(), m_names.end(), [name](QByteArrayView kept) {
+               return sameName(kept, name);
+           });
+}
+
+bool VCardPropertyFilter::keeps(QStringView name) const noexcept
+{
+    return m_everything || std::any_of(m_names.begin(), m_names.end(), [name](QByteArrayView kept) {
+               return QLatin1StringView(kept).compare(name, Qt::CaseInsensitive) == 0;
+           });
+}
+
+bool VCardPropertyFilter::sameName(QByteArrayView a, QByteArrayView b) noexcept
+{
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (asciiUpper(a[i]) != asciiUpper(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace addrell

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArrayView>
+
+#include <QStringView>
+
+#include <span>
+
+namespace addrell {
+
+// Which properties a reader keeps of each card: every one, or those named. Names are compared
+// without regard to case.
+class VCardPropertyFilter {
+public:
+    [[nodiscard]] static VCardPropertyFilter everything() { return VCardPropertyFilter(); }
+    // `names` must outlive the filter: a static table, say.
+    explicit VCardPropertyFilter(std::span<const QByteArrayView> names) noexcept
+        : m_names(names), m_everything(false)
+    {
+    }
+
+    [[nodiscard]] bool keepsEverything() const noexcept { return m_everything; }
+    [[nodiscard]] bool keeps(QByteArrayView name) const noexcept;
+    [[nodiscard]] bool keeps(QStringView name) const noexcept;
+
+    // Whether two ASCII names are the same without regard to case.
+    [[nodiscard]] static bool sameName(QByteArrayView a, QByteArrayView b) noexcept;
+
+private:
+    VCardPropertyFilter() = default;
+
+    std::span<const QByteArrayView> m_names;
+    bool m_everything = true;
+};
+
+} // namespace addrell

@@ -123,11 +123,9 @@ std::vector<VCardContact> VCardSource::readContacts(QLocale::Territory home,
         const VCardFile file(m_files.front(), buffer);
         if (file.read() != VCardFile::Read::Not) {
             const VCardText text(file.bytes());
-            const qsizetype partBytes =
-                qMax(threads.minBytes, text.view().size() / (qMax(threads.count, 1) * 4));
-            const QList<QByteArrayView> pieces = threads.count > 1
-                                                     ? VCardSplitter::split(text.view(), partBytes)
-                                                     : QList<QByteArrayView>{text.view()};
+            const QList<QByteArrayView> pieces =
+                threads.count > 1 ? VCardSplitter::split(text.view(), threads.partBytes)
+                                  : QList<QByteArrayView>{text.view()};
             parts.resize(static_cast<std::size_t>(pieces.size()));
             WorkerPool::run(pieces.size(), threads.count, [&](qsizetype index) {
                 const bool last = index + 1 == pieces.size();

@@ -19,12 +19,12 @@ public:
     static constexpr std::int32_t kMailItemType = 0;    // olMailItem
     static constexpr std::int32_t kContactItemType = 2; // olContactItem
 
-    // How many threads read the cards, and from what size of work on. Less work than that is
-    // read on the calling thread alone, where starting threads would cost more than it saves.
+    // How many threads read the cards, and from what size of work on: less work than that is
+    // done on the calling thread alone, where starting threads would cost more than it saves.
     struct Threads {
         int count = idealCount();
-        qsizetype minFiles = 64;                   // a directory of fewer files
-        qsizetype minBytes = qsizetype{256} << 10; // the least part of a single file
+        qsizetype minFiles = 64;                  // a directory of fewer files is not shared
+        qsizetype partBytes = qsizetype{1} << 20; // the parts a single file is cut into
         [[nodiscard]] static int idealCount();
     };
 

@@ -12,6 +12,11 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
+char asciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 bool startsWithBlank(QByteArrayView text)
 {
     return !text.isEmpty() && isBlank(text.front());
@@ -107,18 +112,40 @@ VCardLineReader::Line VCardLineReader::next()
     return line;
 }
 
-void VCardLineReader::skip(bool quotedPrintable)
+void VCardLineReader::skip(QByteArrayView header)
 {
     Physical physical = physicalAt(m_position);
     m_position = physical.next;
+    std::optional<bool> quotedPrintable; // looked up at the first soft break, if any
     while (!atEnd()) {
-        const bool softBreak = quotedPrintable && endsInSoftBreak(physical.whole);
-        if (!softBreak && !isBlank(m_text[m_position])) {
+        bool joins = isBlank(m_text[m_position]);
+        if (!joins && endsInSoftBreak(physical.whole)) {
+            if (!quotedPrintable) {
+                quotedPrintable = isQuotedPrintable(header);
+            }
+            joins = *quotedPrintable;
+        }
+        if (!joins) {
             break;
         }
         physical = physicalAt(m_position);
         m_position = physical.next;
     }
+}
+
+bool VCardLineReader::isQuotedPrintable(QByteArrayView header)
+{
+    constexpr QByteArrayView kWord("QUOTED-PRINTABLE");
+    for (qsizetype i = 0; i + kWord.size() <= header.size(); ++i) {
+        qsizetype matched = 0;
+        while (matched < kWord.size() && asciiUpper(header[i + matched]) == kWord[matched]) {
+            ++matched;
+        }
+        if (matched == kWord.size()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 VCardLineReader::Physical VCardLineReader::physicalAt(qsizetype position) const

@@ -27,9 +27,12 @@ public:
     [[nodiscard]] QByteArrayView peek() const;
     // The next logical line.
     [[nodiscard]] Line next();
-    // Passes over the next logical line, knowing from its first physical line whether it is
-    // quoted-printable, which decides whether its soft breaks join lines.
-    void skip(bool quotedPrintable);
+    // Passes over the next logical line, given its name and parameters as its first physical
+    // line shows them, which tell whether soft breaks join its lines.
+    void skip(QByteArrayView header);
+
+    // Whether a line's name and parameters ask for QUOTED-PRINTABLE.
+    [[nodiscard]] static bool isQuotedPrintable(QByteArrayView header);
 
 private:
     struct Physical {

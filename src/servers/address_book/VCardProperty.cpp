@@ -99,7 +99,16 @@ QString VCardProperty::value() const
 
 QStringList VCardProperty::components() const
 {
+    qsizetype count = 1;
+    for (qsizetype i = 0; i < m_rawValue.size(); ++i) {
+        if (m_rawValue[i] == u'\\') {
+            ++i;
+        } else if (m_rawValue[i] == u';') {
+            ++count;
+        }
+    }
     QStringList result;
+    result.reserve(count);
     qsizetype start = 0;
     for (qsizetype i = 0; i < m_rawValue.size(); ++i) {
         if (m_rawValue[i] == u'\\') {

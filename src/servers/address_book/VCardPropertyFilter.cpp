@@ -1,7 +1,5 @@
 #include "servers/address_book/VCardPropertyFilter.h"
 
-#include <QLatin1StringView>
-
 #include <algorithm>
 
 namespace addrell {
@@ -25,7 +23,15 @@ bool VCardPropertyFilter::keeps(QByteArrayView name) const noexcept
 bool VCardPropertyFilter::keeps(QStringView name) const noexcept
 {
     return m_everything || std::any_of(m_names.begin(), m_names.end(), [name](QByteArrayView kept) {
-               return QLatin1StringView(kept).compare(name, Qt::CaseInsensitive) == 0;
+               if (kept.size() != name.size()) {
+                   return false;
+               }
+               for (qsizetype i = 0; i < kept.size(); ++i) {
+                   if (QChar(asciiUpper(kept[i])) != name[i].toUpper()) {
+                       return false;
+                   }
+               }
+               return true;
            });
 }
 

@@ -12,11 +12,10 @@ namespace addrell {
 class VCardPropertyParser {
 public:
     // What the start of a content line shows when it holds the colon that ends the name and
-    // parameters: whether the line is a property and what it is called, and whether its value
-    // is quoted-printable.
+    // parameters: whether the line is a property and what it is called.
     struct Head {
-        QByteArrayView name; // as written; empty when the line is no property
-        bool quotedPrintable = false;
+        QByteArrayView header; // the name and parameters
+        QByteArrayView name;   // as written; empty when the line is no property
     };
 
     // Nothing when `start` holds no such colon: then only the whole line tells.

@@ -108,7 +108,7 @@ qsizetype VCardReader::readAll(const CardSink& sink)
                 head->name.isEmpty() || (!isStructural(head->name) && !m_filter.keeps(head->name) &&
                                          (!inCard || embeddedDepth > 0 || filled));
             if (skip) {
-                m_lines.skip(head->quotedPrintable);
+                m_lines.skip(head->header);
                 afterEmptyAgent = afterEmptyAgent && head->name.isEmpty();
                 continue;
             }

@@ -4,15 +4,6 @@
 
 namespace addrell {
 
-namespace {
-
-char asciiUpper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-} // namespace
-
 bool VCardPropertyFilter::keeps(QByteArrayView name) const noexcept
 {
     return m_everything || std::any_of(m_names.begin(), m_names.end(), [name](QByteArrayView kept) {
@@ -33,19 +24,6 @@ bool VCardPropertyFilter::keeps(QStringView name) const noexcept
                }
                return true;
            });
-}
-
-bool VCardPropertyFilter::sameName(QByteArrayView a, QByteArrayView b) noexcept
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (asciiUpper(a[i]) != asciiUpper(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace addrell

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArrayView>
-
 #include <QStringView>
 
 #include <span>
@@ -24,7 +23,22 @@ public:
     [[nodiscard]] bool keeps(QStringView name) const noexcept;
 
     // Whether two ASCII names are the same without regard to case.
-    [[nodiscard]] static bool sameName(QByteArrayView a, QByteArrayView b) noexcept;
+    [[nodiscard]] static bool sameName(QByteArrayView a, QByteArrayView b) noexcept
+    {
+        if (a.size() != b.size()) {
+            return false;
+        }
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            if (asciiUpper(a[i]) != asciiUpper(b[i])) {
+                return false;
+            }
+        }
+        return true;
+    }
+    [[nodiscard]] static char asciiUpper(char c) noexcept
+    {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
 
 private:
     VCardPropertyFilter() = default;

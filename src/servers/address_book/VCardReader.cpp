@@ -102,14 +102,18 @@ qsizetype VCardReader::readAll(const CardSink& sink)
     };
     while (!m_lines.atEnd()) {
         if (const auto head = VCardPropertyParser::head(m_lines.peek())) {
-            // Whether a property the filter drops would still fill an empty card depends on
-            // its parameters, so that one is read.
-            const bool skip =
-                head->name.isEmpty() || (!isStructural(head->name) && !m_filter.keeps(head->name) &&
-                                         (!inCard || embeddedDepth > 0 || filled));
-            if (skip) {
+            const bool dropped =
+                !head->name.isEmpty() && !isStructural(head->name) && !m_filter.keeps(head->name);
+            if (head->name.isEmpty() || (dropped && (!inCard || embeddedDepth > 0 || filled))) {
                 m_lines.skip(head->header);
                 afterEmptyAgent = afterEmptyAgent && head->name.isEmpty();
+                continue;
+            }
+            // A property the filter drops still fills an empty card unless it is cut or binary,
+            // which takes a parameter to say.
+            if (dropped && !head->header.contains(';')) {
+                filled = !m_lines.next().truncated;
+                afterEmptyAgent = false;
                 continue;
             }
         }

@@ -80,42 +80,14 @@ VCardReader::VCardReader(QByteArrayView text, VCardPropertyFilter filter, bool r
 qsizetype VCardReader::readAll(const CardSink& sink)
 {
     qsizetype count = 0;
-    VCard card;
-    bool inCard = false;
-    // Whether the card took a property, which the filter may have dropped: a card with nothing
-    // in it is none.
-    bool filled = false;
-    int embeddedDepth = 0;
-    bool afterEmptyAgent = false;
-    qsizetype valueChars = 0;
-    const auto begin = [&] {
-        card.clear();
-        inCard = true;
-        filled = false;
-        embeddedDepth = 0;
-        valueChars = 0;
-    };
     const auto finish = [&] {
-        sink(card);
+        sink(m_card);
         ++count;
-        inCard = false;
+        m_inCard = false;
     };
     while (!m_lines.atEnd()) {
-        if (const auto head = VCardPropertyParser::head(m_lines.peek())) {
-            const bool dropped =
-                !head->name.isEmpty() && !isStructural(head->name) && !m_filter.keeps(head->name);
-            if (head->name.isEmpty() || (dropped && (!inCard || embeddedDepth > 0 || filled))) {
-                m_lines.skip(head->header);
-                afterEmptyAgent = afterEmptyAgent && head->name.isEmpty();
-                continue;
-            }
-            // A property the filter drops still fills an empty card unless it is cut or binary,
-            // which takes a parameter to say.
-            if (dropped && !head->header.contains(';')) {
-                filled = !m_lines.next().truncated;
-                afterEmptyAgent = false;
-                continue;
-            }
+        if (passedOver()) {
+            continue;
         }
         const VCardLineReader::Line line = m_lines.next();
         std::optional<VCardProperty> property;
@@ -128,48 +100,79 @@ qsizetype VCardReader::readAll(const CardSink& sink)
             marker = markerOf(*property);
         }
         if (marker == Marker::Begin) {
-            if (inCard && afterEmptyAgent) {
-                ++embeddedDepth;
+            if (m_inCard && m_afterEmptyAgent) {
+                ++m_embeddedDepth;
             } else {
-                if (inCard && filled) {
+                if (m_inCard && m_filled) {
                     finish(); // the card before never ended: this BEGIN shows where it did
                 }
-                begin();
+                beginCard();
             }
-            afterEmptyAgent = false;
+            m_afterEmptyAgent = false;
             continue;
         }
-        afterEmptyAgent = property && opensEmbeddedCard(*property);
-        if (!inCard) {
-            continue;
-        }
-        if (marker == Marker::End) {
-            if (embeddedDepth == 0) {
+        m_afterEmptyAgent = property && opensEmbeddedCard(*property);
+        if (m_inCard && marker == Marker::End) {
+            if (m_embeddedDepth == 0) {
                 finish();
             } else {
-                --embeddedDepth;
+                --m_embeddedDepth;
             }
-            continue;
-        }
-        if (embeddedDepth > 0 || line.truncated || VCardPropertyParser::isBinary(*property)) {
-            continue;
-        }
-        if (!m_filter.keeps(QStringView(property->name()))) {
-            filled = true;
-            continue;
-        }
-        if (card.properties().size() < kMaxPropertiesPerCard &&
-            valueChars + property->rawValue().size() <= kMaxCardValueChars) {
-            valueChars += property->rawValue().size();
-            card.append(std::move(*property));
-            filled = true;
+        } else if (m_inCard) {
+            add(std::move(*property), line.truncated);
         }
     }
     // The end of the input ends a card too, but a read error leaves it unfinished.
-    if (inCard && filled && !m_readError) {
+    if (m_inCard && m_filled && !m_readError) {
         finish();
     }
     return count;
+}
+
+bool VCardReader::passedOver()
+{
+    const auto head = VCardPropertyParser::head(m_lines.peek());
+    if (!head) {
+        return false;
+    }
+    const bool dropped =
+        !head->name.isEmpty() && !isStructural(head->name) && !m_filter.keeps(head->name);
+    if (head->name.isEmpty() || (dropped && (!m_inCard || m_embeddedDepth > 0 || m_filled))) {
+        m_lines.skip(head->header);
+        m_afterEmptyAgent = m_afterEmptyAgent && head->name.isEmpty();
+        return true;
+    }
+    // A property the filter drops still fills an empty card unless it is cut or binary, which
+    // takes a parameter to say.
+    if (dropped && !head->header.contains(';')) {
+        m_filled = !m_lines.next().truncated;
+        m_afterEmptyAgent = false;
+        return true;
+    }
+    return false;
+}
+
+void VCardReader::beginCard()
+{
+    m_card.clear();
+    m_inCard = true;
+    m_filled = false;
+    m_embeddedDepth = 0;
+    m_valueChars = 0;
+}
+
+void VCardReader::add(VCardProperty property, bool truncated)
+{
+    if (m_embeddedDepth > 0 || truncated || VCardPropertyParser::isBinary(property)) {
+        return;
+    }
+    m_filled = true;
+    if (m_filter.keeps(QStringView(property.name())) &&
+        m_card.properties().size() < kMaxPropertiesPerCard &&
+        m_valueChars + property.rawValue().size() <= kMaxCardValueChars) {
+        m_valueChars += property.rawValue().size();
+        m_card.append(std::move(property));
+    }
 }
 
 } // namespace addrell

@@ -40,11 +40,27 @@ public:
     [[nodiscard]] bool hasReadError() const noexcept { return m_readError; }
 
 private:
+    // Passes over the next line when its start tells enough: a line that is no property, or
+    // one the filter drops that cannot change how the cards come out.
+    bool passedOver();
+    void beginCard();
+    // A property of the open card, kept when the filter and the limits allow.
+    void add(VCardProperty property, bool truncated);
+
     bool m_readError = false;
     QByteArray m_read;               // what came from a device
     std::optional<VCardText> m_text; // ... as text
     VCardLineReader m_lines;
     VCardPropertyFilter m_filter;
+
+    VCard m_card;
+    bool m_inCard = false;
+    // Whether the card took a property, which the filter may have dropped: a card with nothing
+    // in it is none.
+    bool m_filled = false;
+    int m_embeddedDepth = 0;
+    bool m_afterEmptyAgent = false;
+    qsizetype m_valueChars = 0;
 };
 
 } // namespace addrell

@@ -67,12 +67,17 @@ VCardFile::VCardFile(const QString& path, QByteArray& buffer)
         if (got < 0 && errno == EINTR) {
             continue;
         }
-        if (got <= 0) {
+        if (got == 0) {
             m_bytes = QByteArrayView(buffer.constData(), count);
+            m_read = Read::Whole;
+            return;
+        }
+        if (got < 0) {
             struct stat status = {};
-            const bool large =
-                ::fstat(file.get(), &status) == 0 && status.st_size > kWholeFileBytes;
-            m_read = got == 0 ? Read::Whole : large ? Read::Partly : Read::Not;
+            if (::fstat(file.get(), &status) == 0 && status.st_size > kWholeFileBytes) {
+                m_bytes = QByteArrayView(buffer.constData(), count);
+                m_read = Read::Partly;
+            }
             return;
         }
         count += got;

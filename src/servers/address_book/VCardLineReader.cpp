@@ -53,8 +53,7 @@ public:
             if (text[m_scanned] == '"') {
                 m_quoted = !m_quoted;
             } else if (text[m_scanned] == ':' && !m_quoted) {
-                m_result =
-                    text.first(m_scanned).toByteArray().toUpper().contains("QUOTED-PRINTABLE");
+                m_result = VCardLineReader::isQuotedPrintable(text.first(m_scanned));
             }
         }
         return m_result;

@@ -24,6 +24,13 @@ namespace {
 // A display name is one short line; anything longer in the file is not one.
 constexpr qint64 kMaxDisplayNameBytes = 4096;
 
+void readContactsOf(QByteArrayView text, bool readError, QLocale::Territory home,
+                    std::vector<VCardContact>& contacts)
+{
+    VCardReader(text, VCardContact::readProperties(), readError)
+        .readAll([&contacts, home](const VCard& card) { contacts.emplace_back(card, home); });
+}
+
 bool isVCardFile(const QString& fileName)
 {
     return fileName.endsWith(u".vcf", Qt::CaseInsensitive);
@@ -83,7 +90,7 @@ int VCardSource::Threads::idealCount()
     return QThread::idealThreadCount();
 }
 
-void VCardSource::readCards(const VCardReader::CardSink& sink, VCardPropertyFilter filter) const
+void VCardSource::readCards(const VCardReader::CardSink& sink) const
 {
     // Like a broken card, a file that cannot be read costs only its own cards; the folder fails
     // only when nothing of it could be read.
@@ -93,7 +100,9 @@ void VCardSource::readCards(const VCardReader::CardSink& sink, VCardPropertyFilt
         const VCardFile file(m_files[i], buffer);
         if (file.read() != VCardFile::Read::Not) {
             const VCardText text(file.bytes());
-            VCardReader(text.view(), filter, file.read() == VCardFile::Read::Partly).readAll(sink);
+            VCardReader(text.view(), VCardPropertyFilter::everything(),
+                        file.read() == VCardFile::Read::Partly)
+                .readAll(sink);
             readable[static_cast<std::size_t>(i)] = file.read() == VCardFile::Read::Whole;
         }
     }
@@ -108,55 +117,9 @@ std::vector<VCardContact> VCardSource::readContacts(QLocale::Territory home) con
 std::vector<VCardContact> VCardSource::readContacts(QLocale::Territory home,
                                                     const Threads& threads) const
 {
-    const VCardPropertyFilter filter = VCardContact::readProperties();
     std::vector<char> readable(static_cast<std::size_t>(m_files.size()));
-    std::vector<std::vector<VCardContact>> parts;
-    const auto read = [&filter, home](QByteArrayView text, bool readError,
-                                      std::vector<VCardContact>& contacts) {
-        VCardReader(text, filter, readError).readAll([&contacts, home](const VCard& card) {
-            contacts.emplace_back(card, home);
-        });
-    };
-    if (m_files.size() == 1) {
-        // One file: its text cut into parts at card boundaries, each read on its own.
-        QByteArray buffer;
-        const VCardFile file(m_files.front(), buffer);
-        if (file.read() != VCardFile::Read::Not) {
-            const VCardText text(file.bytes());
-            const QList<QByteArrayView> pieces =
-                threads.count > 1 ? VCardSplitter::split(text.view(), threads.partBytes)
-                                  : QList<QByteArrayView>{text.view()};
-            parts.resize(static_cast<std::size_t>(pieces.size()));
-            WorkerPool::run(pieces.size(), threads.count, [&](qsizetype index) {
-                const bool last = index + 1 == pieces.size();
-                read(pieces[index], last && file.read() == VCardFile::Read::Partly,
-                     parts[static_cast<std::size_t>(index)]);
-            });
-            readable.front() = file.read() == VCardFile::Read::Whole;
-        }
-    } else {
-        // Many files: runs of them, each run read on one thread.
-        const qsizetype perTask =
-            threads.count <= 1 || m_files.size() < threads.minFiles
-                ? qMax(m_files.size(), qsizetype{1})
-                : qBound(qsizetype{1}, m_files.size() / (qsizetype{threads.count} * 8),
-                         qsizetype{256});
-        const qsizetype tasks = (m_files.size() + perTask - 1) / perTask;
-        parts.resize(static_cast<std::size_t>(tasks));
-        WorkerPool::run(tasks, threads.count, [&](qsizetype task) {
-            QByteArray buffer;
-            const qsizetype end = qMin(m_files.size(), (task + 1) * perTask);
-            for (qsizetype i = task * perTask; i < end; ++i) {
-                const VCardFile file(m_files[i], buffer);
-                if (file.read() != VCardFile::Read::Not) {
-                    const VCardText text(file.bytes());
-                    read(text.view(), file.read() == VCardFile::Read::Partly,
-                         parts[static_cast<std::size_t>(task)]);
-                    readable[static_cast<std::size_t>(i)] = file.read() == VCardFile::Read::Whole;
-                }
-            }
-        });
-    }
+    Parts parts = m_files.size() == 1 ? readInParts(home, threads, readable)
+                                      : readInRuns(home, threads, readable);
     failUnlessAnyRead(readable);
     std::size_t total = 0;
     for (const std::vector<VCardContact>& part : parts) {
@@ -169,6 +132,53 @@ std::vector<VCardContact> VCardSource::readContacts(QLocale::Territory home,
         part = {};
     }
     return contacts;
+}
+
+VCardSource::Parts VCardSource::readInParts(QLocale::Territory home, const Threads& threads,
+                                            std::vector<char>& readable) const
+{
+    QByteArray buffer;
+    const VCardFile file(m_files.front(), buffer);
+    if (file.read() == VCardFile::Read::Not) {
+        return {};
+    }
+    const VCardText text(file.bytes());
+    const QList<QByteArrayView> pieces = threads.count > 1
+                                             ? VCardSplitter::split(text.view(), threads.partBytes)
+                                             : QList<QByteArrayView>{text.view()};
+    Parts parts(static_cast<std::size_t>(pieces.size()));
+    WorkerPool::run(pieces.size(), threads.count, [&](qsizetype index) {
+        const bool last = index + 1 == pieces.size();
+        readContactsOf(pieces[index], last && file.read() == VCardFile::Read::Partly, home,
+                       parts[static_cast<std::size_t>(index)]);
+    });
+    readable.front() = file.read() == VCardFile::Read::Whole;
+    return parts;
+}
+
+VCardSource::Parts VCardSource::readInRuns(QLocale::Territory home, const Threads& threads,
+                                           std::vector<char>& readable) const
+{
+    const qsizetype perRun =
+        threads.count <= 1 || m_files.size() < threads.minFiles
+            ? qMax(m_files.size(), qsizetype{1})
+            : qBound(qsizetype{1}, m_files.size() / (qsizetype{threads.count} * 8), qsizetype{256});
+    const qsizetype runs = (m_files.size() + perRun - 1) / perRun;
+    Parts parts(static_cast<std::size_t>(runs));
+    WorkerPool::run(runs, threads.count, [&](qsizetype run) {
+        QByteArray buffer;
+        const qsizetype end = qMin(m_files.size(), (run + 1) * perRun);
+        for (qsizetype i = run * perRun; i < end; ++i) {
+            const VCardFile file(m_files[i], buffer);
+            if (file.read() != VCardFile::Read::Not) {
+                const VCardText text(file.bytes());
+                readContactsOf(text.view(), file.read() == VCardFile::Read::Partly, home,
+                               parts[static_cast<std::size_t>(run)]);
+                readable[static_cast<std::size_t>(i)] = file.read() == VCardFile::Read::Whole;
+            }
+        }
+    });
+    return parts;
 }
 
 void VCardSource::failUnlessAnyRead(const std::vector<char>& readable) const

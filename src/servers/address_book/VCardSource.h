@@ -38,11 +38,10 @@ public:
     // The `.vcf` files to read, directories' files sorted by name.
     [[nodiscard]] const QStringList& files() const noexcept { return m_files; }
 
-    // Hands every card of every file to `sink`, in order, on the calling thread. A file that
-    // cannot be opened or read to its end is skipped; when no file could be read,
-    // AutomationError 75 (path/file access error) names the first.
-    void readCards(const VCardReader::CardSink& sink,
-                   VCardPropertyFilter filter = VCardPropertyFilter::everything()) const;
+    // Hands every card of every file to `sink`, with every property, in order, on the calling
+    // thread. A file that cannot be opened or read to its end is skipped; when no file could be
+    // read, AutomationError 75 (path/file access error) names the first.
+    void readCards(const VCardReader::CardSink& sink) const;
     // Every card as a contact record, in file order, the same as readCards would give with
     // the same errors, but read and mapped on `threads`. `home` is as for VCardContact.
     [[nodiscard]] std::vector<VCardContact> readContacts(QLocale::Territory home,
@@ -50,6 +49,14 @@ public:
     [[nodiscard]] std::vector<VCardContact> readContacts(QLocale::Territory home) const;
 
 private:
+    using Parts = std::vector<std::vector<VCardContact>>;
+
+    // The one file's text cut into parts at card boundaries, each read on its own.
+    [[nodiscard]] Parts readInParts(QLocale::Territory home, const Threads& threads,
+                                    std::vector<char>& readable) const;
+    // Runs of the files, each run read on one thread.
+    [[nodiscard]] Parts readInRuns(QLocale::Territory home, const Threads& threads,
+                                   std::vector<char>& readable) const;
     // Throws error 75 when no file was read and one could not be.
     void failUnlessAnyRead(const std::vector<char>& readable) const;
 

@@ -18,7 +18,6 @@ public:
     {
     }
 
-    [[nodiscard]] bool keepsEverything() const noexcept { return m_everything; }
     [[nodiscard]] bool keeps(QByteArrayView name) const noexcept;
     [[nodiscard]] bool keeps(QStringView name) const noexcept;
 
@@ -35,13 +34,13 @@ public:
         }
         return true;
     }
+
+private:
+    VCardPropertyFilter() = default;
     [[nodiscard]] static char asciiUpper(char c) noexcept
     {
         return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     }
-
-private:
-    VCardPropertyFilter() = default;
 
     std::span<const QByteArrayView> m_names;
     bool m_everything = true;

@@ -29,10 +29,7 @@ const std::vector<VCardContact>& AddressBookFolder::contacts()
     if (!m_contacts) {
         // Only the records are kept, never the cards, so a folder costs little more than the
         // texts the handlers read.
-        std::vector<VCardContact> loaded;
-        m_source.readCards(
-            [&loaded, this](const VCard& card) { loaded.emplace_back(card, m_home); });
-        m_contacts = std::move(loaded);
+        m_contacts = m_source.readContacts(m_home);
     }
     return *m_contacts;
 }

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 
+#include <array>
 #include <utility>
 
 namespace addrell {
@@ -63,7 +64,24 @@ QHash<QString, QLocale::Territory> buildNames()
 QLocale::Territory CountryNames::territoryOf(QStringView country)
 {
     static const QHash<QString, QLocale::Territory> names = buildNames();
-    return names.value(normalized(country), QLocale::AnyTerritory);
+    // A folder names the same few countries card after card: the last few answers are kept,
+    // one set per thread, since folders are read on several.
+    struct Answer {
+        QString country;
+        QLocale::Territory territory = QLocale::AnyTerritory;
+        bool given = false;
+    };
+    thread_local std::array<Answer, 4> recent;
+    thread_local std::size_t next = 0;
+    for (const Answer& answer : recent) {
+        if (answer.given && answer.country == country) {
+            return answer.territory;
+        }
+    }
+    const QLocale::Territory territory = names.value(normalized(country), QLocale::AnyTerritory);
+    recent[next] = {country.toString(), territory, true};
+    next = (next + 1) % recent.size();
+    return territory;
 }
 
 } // namespace addrell

@@ -9,31 +9,31 @@ void VCard::append(VCardProperty property)
     m_properties.append(std::move(property));
 }
 
-QList<VCardProperty> VCard::properties(QStringView name) const
+QVarLengthArray<const VCardProperty*, 4> VCard::properties(QStringView name) const
 {
-    QList<VCardProperty> found;
+    QVarLengthArray<const VCardProperty*, 4> found;
     for (const VCardProperty& property : m_properties) {
         if (VCardProperty::sameName(property.name(), name)) {
-            found.append(property);
+            found.append(&property);
         }
     }
     return found;
 }
 
-std::optional<VCardProperty> VCard::property(QStringView name) const
+const VCardProperty* VCard::property(QStringView name) const
 {
     for (const VCardProperty& property : m_properties) {
         if (VCardProperty::sameName(property.name(), name)) {
-            return property;
+            return &property;
         }
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 QString VCard::value(QStringView name) const
 {
-    const std::optional<VCardProperty> found = property(name);
-    return found ? found->value() : QString();
+    const VCardProperty* const found = property(name);
+    return found != nullptr ? found->value() : QString();
 }
 
 } // namespace addrell

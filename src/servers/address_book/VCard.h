@@ -4,8 +4,7 @@
 
 #include <QList>
 #include <QString>
-
-#include <optional>
+#include <QVarLengthArray>
 
 namespace addrell {
 
@@ -13,12 +12,14 @@ namespace addrell {
 class VCard {
 public:
     void append(VCardProperty property);
+    // Empty again, keeping its room for the next card.
+    void clear() { m_properties.clear(); }
 
     [[nodiscard]] const QList<VCardProperty>& properties() const noexcept { return m_properties; }
-    // Every property called `name` (any case), in file order.
-    [[nodiscard]] QList<VCardProperty> properties(QStringView name) const;
-    // The first property called `name`, if any.
-    [[nodiscard]] std::optional<VCardProperty> property(QStringView name) const;
+    // Every property called `name` (any case), in file order, valid while the card is.
+    [[nodiscard]] QVarLengthArray<const VCardProperty*, 4> properties(QStringView name) const;
+    // The first property called `name`, or null; valid while the card is.
+    [[nodiscard]] const VCardProperty* property(QStringView name) const;
     // The unescaped value of the first property called `name`, or an empty string.
     [[nodiscard]] QString value(QStringView name) const;
 

@@ -2,6 +2,9 @@
 
 #include "servers/address_book/VCardMailingAddress.h"
 
+#include <QVarLengthArray>
+
+#include <array>
 #include <initializer_list>
 
 namespace addrell {
@@ -11,15 +14,25 @@ namespace {
 // N: family; given; additional; prefixes; suffixes.
 enum NamePart { Family = 0, Given = 1, Middle = 2, Prefix = 3, Suffix = 4 };
 
-QString joinPresent(std::initializer_list<QString> parts, QStringView separator)
+QString joinPresent(std::initializer_list<QStringView> parts, QStringView separator)
 {
-    QStringList present;
-    for (const QString& part : parts) {
-        if (const QString trimmed = part.trimmed(); !trimmed.isEmpty()) {
+    QVarLengthArray<QStringView, 5> present;
+    qsizetype size = 0;
+    for (const QStringView part : parts) {
+        if (const QStringView trimmed = part.trimmed(); !trimmed.isEmpty()) {
+            size += (present.isEmpty() ? 0 : separator.size()) + trimmed.size();
             present.append(trimmed);
         }
     }
-    return present.join(separator);
+    QString joined;
+    joined.reserve(size);
+    for (const QStringView part : present) {
+        if (!joined.isEmpty()) {
+            joined += separator;
+        }
+        joined += part;
+    }
+    return joined;
 }
 
 bool isGroup(const VCard& card)
@@ -65,6 +78,23 @@ QString fileAsOf(const VCard& card, const QStringList& name, const QString& comp
 }
 
 } // namespace
+
+VCardPropertyFilter VCardContact::readProperties() noexcept
+{
+    // What this class and VCardMailingAddress look up.
+    static constexpr std::array<QByteArrayView, 11> kNames = {"N",
+                                                              "FN",
+                                                              "ORG",
+                                                              "ADR",
+                                                              "LABEL",
+                                                              "KIND",
+                                                              "X-ADDRESSBOOKSERVER-KIND",
+                                                              "X-EVOLUTION-LIST",
+                                                              "X-EVOLUTION-FILE-AS",
+                                                              "SORT-STRING",
+                                                              "X-MS-OL-DEFAULT-POSTAL-ADDRESS"};
+    return VCardPropertyFilter(kNames);
+}
 
 VCardContact::VCardContact(const VCard& card, QLocale::Territory home)
     : m_itemClass(isGroup(card) ? kDistributionListClass : kContactClass)

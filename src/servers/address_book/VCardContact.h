@@ -1,6 +1,7 @@
 #pragma once
 
 #include "servers/address_book/VCard.h"
+#include "servers/address_book/VCardPropertyFilter.h"
 
 #include <QLocale>
 #include <QString>
@@ -17,6 +18,9 @@ public:
 
     // `home` is the country letters are posted in; its addresses go without a country line.
     explicit VCardContact(const VCard& card, QLocale::Territory home = QLocale().territory());
+
+    // The properties a record is made from: a reader may pass over every other one.
+    [[nodiscard]] static VCardPropertyFilter readProperties() noexcept;
 
     [[nodiscard]] std::int32_t itemClass() const noexcept { return m_itemClass; }
     [[nodiscard]] const QString& fileAs() const noexcept { return m_fileAs; }

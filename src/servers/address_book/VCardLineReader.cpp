@@ -1,6 +1,7 @@
 #include "servers/address_book/VCardLineReader.h"
 
-#include <utility>
+#include <cstring>
+#include <optional>
 
 namespace addrell {
 
@@ -11,19 +12,34 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-bool isFoldContinuation(const QByteArray& text)
+char asciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool startsWithBlank(QByteArrayView text)
 {
     return !text.isEmpty() && isBlank(text.front());
 }
 
-// Transports may pad a line with blanks after a soft break's "=".
-void chopSoftBreak(QByteArray& text)
+// Ends with "=" and blanks: a quoted-printable soft line break.
+bool endsInSoftBreak(QByteArrayView text)
 {
     qsizetype end = text.size();
     while (end > 0 && isBlank(text[end - 1])) {
         --end;
     }
-    text.truncate(end - 1);
+    return end > 0 && text[end - 1] == '=';
+}
+
+// Transports may pad a line with blanks after a soft break's "=".
+QByteArrayView withoutSoftBreak(QByteArrayView text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && isBlank(text[end - 1])) {
+        --end;
+    }
+    return text.first(end - 1);
 }
 
 // Whether the parameters ask for QUOTED-PRINTABLE, known once the colon that ends them (outside
@@ -31,13 +47,13 @@ void chopSoftBreak(QByteArray& text)
 // scanned once rather than once per fold.
 class QuotedPrintableScan {
 public:
-    std::optional<bool> check(const QByteArray& text)
+    std::optional<bool> check(QByteArrayView text)
     {
         for (; !m_result && m_scanned < text.size(); ++m_scanned) {
             if (text[m_scanned] == '"') {
                 m_quoted = !m_quoted;
             } else if (text[m_scanned] == ':' && !m_quoted) {
-                m_result = text.first(m_scanned).toUpper().contains("QUOTED-PRINTABLE");
+                m_result = VCardLineReader::isQuotedPrintable(text.first(m_scanned));
             }
         }
         return m_result;
@@ -51,105 +67,100 @@ private:
 
 } // namespace
 
-VCardLineReader::VCardLineReader(QIODevice& device) : m_input(device) {}
-
-std::optional<VCardLineReader::Line> VCardLineReader::next()
+QByteArrayView VCardLineReader::peek() const
 {
-    std::optional<Physical> first = takePhysical();
-    if (!first) {
-        return std::nullopt;
-    }
-    Line line = std::move(first->line);
-    bool softBreak = first->softBreak;
+    return physicalAt(m_position).kept();
+}
+
+VCardLineReader::Line VCardLineReader::next()
+{
+    const Physical first = physicalAt(m_position);
+    m_position = first.next;
+    Line line{first.kept(), first.truncated};
+    bool softBreak = endsInSoftBreak(first.whole);
+    bool joined = false;
     QuotedPrintableScan quotedPrintable;
-    for (;;) {
-        std::optional<Physical> following = takePhysical();
-        if (!following) {
-            break;
-        }
+    while (!atEnd()) {
+        const Physical following = physicalAt(m_position);
+        QByteArrayView more;
         if (softBreak && quotedPrintable.check(line.text).value_or(false)) {
             // The next line continues the value as it is, leading blanks included.
             if (!line.truncated) {
-                chopSoftBreak(line.text);
+                line.text = withoutSoftBreak(line.text);
             }
-            appendCapped(line, following->line.text, following->line.truncated);
-        } else if (isFoldContinuation(following->line.text)) {
-            appendCapped(line, QByteArrayView(following->line.text).sliced(1),
-                         following->line.truncated);
+            more = following.kept();
+        } else if (startsWithBlank(following.whole)) {
+            more = following.kept().sliced(1);
         } else {
-            m_pending = std::move(following);
             break;
         }
-        softBreak = following->softBreak;
+        if (joined) {
+            m_joined.truncate(line.text.size());
+        } else {
+            m_joined.truncate(0);
+            m_joined.append(line.text);
+            joined = true;
+        }
+        const qsizetype room = kMaxLineBytes - m_joined.size();
+        m_joined.append(more.first(qMin(more.size(), room)));
+        line.truncated = line.truncated || more.size() > room || following.truncated;
+        line.text = m_joined;
+        softBreak = endsInSoftBreak(following.whole);
+        m_position = following.next;
     }
     return line;
 }
 
-std::optional<VCardLineReader::Physical> VCardLineReader::takePhysical()
+void VCardLineReader::skip(QByteArrayView header)
 {
-    if (m_pending) {
-        return std::exchange(m_pending, std::nullopt);
-    }
-    return readPhysical();
-}
-
-std::optional<VCardLineReader::Physical> VCardLineReader::readPhysical()
-{
-    Physical physical;
-    bool readAnything = false;
-    // The last byte that is no blank: the line's end even where the cap cut the text.
-    char lastSignificant = '\0';
-    for (;;) {
-        const QByteArrayView piece = nextPiece();
-        if (piece.isEmpty()) {
-            break;
-        }
-        readAnything = true;
-        appendCapped(physical.line, piece, false);
-        for (qsizetype i = piece.size(); i-- > 0;) {
-            if (!isBlank(piece[i]) && piece[i] != '\n') {
-                lastSignificant = piece[i];
-                break;
+    Physical physical = physicalAt(m_position);
+    m_position = physical.next;
+    std::optional<bool> quotedPrintable; // looked up at the first soft break, if any
+    while (!atEnd()) {
+        bool joins = isBlank(m_text[m_position]);
+        if (!joins && endsInSoftBreak(physical.whole)) {
+            if (!quotedPrintable) {
+                quotedPrintable = isQuotedPrintable(header);
             }
+            joins = *quotedPrintable;
         }
-        if (piece.back() == '\n') {
+        if (!joins) {
             break;
         }
+        physical = physicalAt(m_position);
+        m_position = physical.next;
     }
-    if (!readAnything) {
-        return std::nullopt;
-    }
-    if (physical.line.text.endsWith('\n')) {
-        physical.line.text.chop(1);
-    }
-    physical.softBreak = lastSignificant == '=';
-    return physical;
 }
 
-QByteArrayView VCardLineReader::nextPiece()
+bool VCardLineReader::isQuotedPrintable(QByteArrayView header)
 {
-    if (m_ahead.isEmpty()) {
-        m_ahead = m_input.read();
-        if (m_ahead.isEmpty()) {
-            return {};
+    constexpr QByteArrayView kWord("QUOTED-PRINTABLE");
+    for (qsizetype i = 0; i + kWord.size() <= header.size(); ++i) {
+        qsizetype matched = 0;
+        while (matched < kWord.size() && asciiUpper(header[i + matched]) == kWord[matched]) {
+            ++matched;
+        }
+        if (matched == kWord.size()) {
+            return true;
         }
     }
-    const qsizetype newline = m_ahead.indexOf('\n');
-    const QByteArrayView piece = newline < 0 ? m_ahead : m_ahead.first(newline + 1);
-    m_ahead = m_ahead.sliced(piece.size());
-    return piece;
+    return false;
 }
 
-void VCardLineReader::appendCapped(Line& line, QByteArrayView more, bool moreTruncated)
+VCardLineReader::Physical VCardLineReader::physicalAt(qsizetype position) const
 {
-    const qsizetype room = kMaxLineBytes - line.text.size();
-    if (more.size() > room) {
-        line.text.append(more.first(room));
-        line.truncated = true;
-    } else {
-        line.text.append(more);
+    const char* const start = m_text.data() + position;
+    const auto* const newline = static_cast<const char*>(
+        std::memchr(start, '\n', static_cast<std::size_t>(m_text.size() - position)));
+    qsizetype end = newline == nullptr ? m_text.size() : newline - m_text.data();
+    const qsizetype next = newline == nullptr ? end : end + 1;
+    if (end > position && m_text[end - 1] == '\r') {
+        --end; // VCardText leaves a CR only before an LF
     }
-    line.truncated = line.truncated || moreTruncated;
+    // A line of exactly the limit counts as cut too: its line end is what does not fit.
+    const qsizetype size = end - position;
+    const bool truncated = size + (newline == nullptr ? 0 : 1) > kMaxLineBytes;
+    return {m_text.sliced(position, size), next, truncated};
 }
 
 } // namespace addrell

@@ -1,50 +1,55 @@
 #pragma once
 
-#include "servers/address_book/VCardInput.h"
-
 #include <QByteArray>
-#include <QIODevice>
-
-#include <optional>
+#include <QByteArrayView>
 
 namespace addrell {
 
-// Reads the logical lines of a vCard stream: line ends removed, folded lines joined,
-// quoted-printable soft line breaks joined (also when blanks follow the "="). Memory stays bounded
-// whatever the input: a logical line keeps at most kMaxLineBytes and the rest of it is read and
-// discarded.
+// The logical lines of vCard text (see VCardText): line ends removed, folded lines joined,
+// quoted-printable soft line breaks joined (also when blanks follow the "="). A logical line
+// keeps at most kMaxLineBytes; the rest of it is passed over. Lines are viewed in place where
+// nothing joins them, so a caller that skips a line costs no copy at all.
 class VCardLineReader {
 public:
     static constexpr qsizetype kMaxLineBytes = qsizetype{1} << 20;
 
     struct Line {
-        QByteArray text;
+        QByteArrayView text;    // valid until the next call
         bool truncated = false; // longer than kMaxLineBytes; `text` holds only its start
     };
 
-    explicit VCardLineReader(QIODevice& device);
+    // `text` must stay valid while reading.
+    explicit VCardLineReader(QByteArrayView text) : m_text(text) {}
 
-    // The next logical line, or nothing at the end of the input or at a read error.
-    [[nodiscard]] std::optional<Line> next();
-    // Whether reading stopped on an error before the end of the input.
-    [[nodiscard]] bool hasReadError() const noexcept { return m_input.hasReadError(); }
+    [[nodiscard]] bool atEnd() const noexcept { return m_position == m_text.size(); }
+    // The first physical line of the next logical line, without its line end, cut to
+    // kMaxLineBytes.
+    [[nodiscard]] QByteArrayView peek() const;
+    // The next logical line.
+    [[nodiscard]] Line next();
+    // Passes over the next logical line, given its name and parameters as its first physical
+    // line shows them, which tell whether soft breaks join its lines.
+    void skip(QByteArrayView header);
+
+    // Whether a line's name and parameters ask for QUOTED-PRINTABLE.
+    [[nodiscard]] static bool isQuotedPrintable(QByteArrayView header);
 
 private:
     struct Physical {
-        Line line;
-        bool softBreak = false; // ends with "=" and blanks, also when truncated before them
+        QByteArrayView whole; // without its line end
+        qsizetype next = 0;   // where the line after it starts
+        bool truncated = false;
+        [[nodiscard]] QByteArrayView kept() const
+        {
+            return whole.first(qMin(whole.size(), kMaxLineBytes));
+        }
     };
 
-    std::optional<Physical> readPhysical();
-    std::optional<Physical> takePhysical();
-    // The next piece of a physical line: up to and including its '\n', or as much of it as is
-    // read ahead. Empty at the end of the input or at a read error.
-    QByteArrayView nextPiece();
-    static void appendCapped(Line& line, QByteArrayView more, bool moreTruncated);
+    [[nodiscard]] Physical physicalAt(qsizetype position) const;
 
-    VCardInput m_input;
-    QByteArrayView m_ahead;            // what m_input handed out and no piece took yet
-    std::optional<Physical> m_pending; // read ahead to see whether it continues the last line
+    QByteArrayView m_text;
+    qsizetype m_position = 0;
+    QByteArray m_joined; // the line being returned, when it had to be joined from several
 };
 
 } // namespace addrell

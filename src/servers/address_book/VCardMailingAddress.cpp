@@ -2,6 +2,8 @@
 
 #include "servers/address_book/PostalAddress.h"
 
+#include <QVarLengthArray>
+
 #include <optional>
 
 namespace addrell {
@@ -30,10 +32,22 @@ QString labelParameter(const VCardProperty& address)
         .replace(QStringLiteral("\\N"), QStringLiteral("\n"));
 }
 
-bool isBlank(const VCardProperty& address)
-{
-    return PostalAddress(address.components()).isEmpty() && labelParameter(address).isEmpty();
-}
+// An ADR of a card with what every step below asks of it worked out once.
+struct Address {
+    Address() : postal(QStringList()) {} // only for the array's room
+    explicit Address(const VCardProperty& address)
+        : property(&address), postal(address.components()), kind(kindOf(address)),
+          blank(postal.isEmpty() && labelParameter(address).isEmpty())
+    {
+    }
+
+    const VCardProperty* property = nullptr;
+    PostalAddress postal;
+    AddressKind kind = AddressKind::Other;
+    bool blank = true;
+};
+
+using Addresses = QVarLengthArray<Address, 4>;
 
 // TYPE=pref (2.1, 3.0) ranks as PREF=1 (4.0); lower is preferred.
 std::optional<int> preference(const VCardProperty& address)
@@ -48,7 +62,7 @@ std::optional<int> preference(const VCardProperty& address)
     return address.hasType(u"PREF") ? std::optional<int>(1) : std::nullopt;
 }
 
-std::optional<qsizetype> chooseAddress(const VCard& card, const QList<VCardProperty>& addresses)
+std::optional<qsizetype> chooseAddress(const VCard& card, const Addresses& addresses)
 {
     if (const auto chosen = card.property(u"X-MS-OL-DEFAULT-POSTAL-ADDRESS")) {
         bool ok = false;
@@ -57,7 +71,7 @@ std::optional<qsizetype> chooseAddress(const VCard& card, const QList<VCardPrope
             // The card's own choice stands, even when that address is missing: Outlook then
             // has no mailing address either.
             for (qsizetype i = 0; kind != 0 && i < addresses.size(); ++i) {
-                if (static_cast<int>(kindOf(addresses[i])) == kind && !isBlank(addresses[i])) {
+                if (static_cast<int>(addresses[i].kind) == kind && !addresses[i].blank) {
                     return i;
                 }
             }
@@ -67,8 +81,8 @@ std::optional<qsizetype> chooseAddress(const VCard& card, const QList<VCardPrope
     std::optional<qsizetype> best;
     std::optional<int> bestRank;
     for (qsizetype i = 0; i < addresses.size(); ++i) {
-        const std::optional<int> rank = preference(addresses[i]);
-        if (rank && !isBlank(addresses[i]) && (!bestRank || *rank < *bestRank)) {
+        const std::optional<int> rank = preference(*addresses[i].property);
+        if (rank && !addresses[i].blank && (!bestRank || *rank < *bestRank)) {
             best = i;
             bestRank = rank;
         }
@@ -77,7 +91,7 @@ std::optional<qsizetype> chooseAddress(const VCard& card, const QList<VCardPrope
         return best;
     }
     for (qsizetype i = 0; i < addresses.size(); ++i) {
-        if (!isBlank(addresses[i])) {
+        if (!addresses[i].blank) {
             return i;
         }
     }
@@ -86,48 +100,62 @@ std::optional<qsizetype> chooseAddress(const VCard& card, const QList<VCardPrope
 
 // The LABEL that belongs to addresses[index]: the one in the same item group, or else the
 // ungrouped label of the same kind at the same position among its kind.
-QString labelFor(const VCard& card, const QList<VCardProperty>& addresses, qsizetype index)
+QString labelFor(const VCard& card, const Addresses& addresses, qsizetype index)
 {
-    const VCardProperty& address = addresses[index];
+    const VCardProperty& address = *addresses[index].property;
     if (QString label = labelParameter(address); !label.isEmpty()) {
         return label;
     }
-    const QList<VCardProperty> labels = card.properties(u"LABEL");
+    const auto labels = card.properties(u"LABEL");
     if (!address.group().isEmpty()) {
-        for (const VCardProperty& label : labels) {
-            if (label.group().compare(address.group(), Qt::CaseInsensitive) == 0) {
-                return label.value();
+        for (const VCardProperty* label : labels) {
+            if (label->group().compare(address.group(), Qt::CaseInsensitive) == 0) {
+                return label->value();
             }
         }
         return QString();
     }
-    const AddressKind kind = kindOf(address);
+    const AddressKind kind = addresses[index].kind;
     qsizetype position = 0;
     for (qsizetype i = 0; i < index; ++i) {
-        position += addresses[i].group().isEmpty() && kindOf(addresses[i]) == kind ? 1 : 0;
+        position += addresses[i].property->group().isEmpty() && addresses[i].kind == kind ? 1 : 0;
     }
-    for (const VCardProperty& label : labels) {
-        if (label.group().isEmpty() && kindOf(label) == kind && position-- == 0) {
-            return label.value();
+    for (const VCardProperty* label : labels) {
+        if (label->group().isEmpty() && kindOf(*label) == kind && position-- == 0) {
+            return label->value();
         }
     }
     return QString();
 }
 
+// QString::simplified, without the copy for the names and lines that need no change.
+QString simplified(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isSpace() &&
+            (i == 0 || i + 1 == text.size() || text[i] != u' ' || text[i + 1].isSpace())) {
+            return text.simplified();
+        }
+    }
+    return text;
+}
+
 QStringList labelLines(const QString& label, const QStringList& names, QLocale::Territory home)
 {
     QString unified = label;
-    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    if (unified.contains(u'\r')) {
+        unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    }
     QStringList lines;
-    for (const QString& line : unified.split(u'\n')) {
-        if (const QString trimmed = line.trimmed(); !trimmed.isEmpty()) {
-            lines.append(trimmed);
+    for (const QStringView line : QStringView(unified).tokenize(u'\n')) {
+        if (const QStringView trimmed = line.trimmed(); !trimmed.isEmpty()) {
+            lines.append(trimmed.toString());
         }
     }
     if (!lines.isEmpty()) {
+        const QString first = simplified(lines.front());
         for (const QString& name : names) {
-            if (!name.isEmpty() &&
-                lines.front().simplified().compare(name.simplified(), Qt::CaseInsensitive) == 0) {
+            if (!name.isEmpty() && first.compare(simplified(name), Qt::CaseInsensitive) == 0) {
                 lines.removeFirst();
                 break;
             }
@@ -142,7 +170,10 @@ QStringList labelLines(const QString& label, const QStringList& names, QLocale::
 QString VCardMailingAddress::of(const VCard& card, const QStringList& names,
                                 QLocale::Territory home)
 {
-    const QList<VCardProperty> addresses = card.properties(u"ADR");
+    Addresses addresses;
+    for (const VCardProperty* address : card.properties(u"ADR")) {
+        addresses.emplace_back(*address);
+    }
     const std::optional<qsizetype> chosen = chooseAddress(card, addresses);
     if (!chosen) {
         return QString();
@@ -151,7 +182,7 @@ QString VCardMailingAddress::of(const VCard& card, const QStringList& names,
     if (!lines.isEmpty()) {
         return lines.join(u"\r\n");
     }
-    return PostalAddress(addresses[*chosen].components()).format(home);
+    return addresses[*chosen].postal.format(home);
 }
 
 } // namespace addrell

@@ -9,9 +9,6 @@ namespace {
 // Unknown escapes keep their backslash: 2.1 writers put plain backslashes in values ("C:\temp").
 QString unescape(QStringView text)
 {
-    if (!text.contains(u'\\')) {
-        return text.toString(); // most values: one copy rather than a character at a time
-    }
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -94,22 +91,34 @@ bool VCardProperty::hasType(QStringView type) const
 
 QString VCardProperty::value() const
 {
-    return unescape(m_rawValue);
+    return m_rawValue.contains(u'\\') ? unescape(m_rawValue) : m_rawValue;
 }
 
 QStringList VCardProperty::components() const
 {
-    QStringList result;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < m_rawValue.size(); ++i) {
-        if (m_rawValue[i] == u'\\') {
+    const QStringView raw(m_rawValue);
+    qsizetype count = 1;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] == u'\\') {
             ++i; // the escaped character never separates
-        } else if (m_rawValue[i] == u';') {
-            result.append(unescape(QStringView(m_rawValue).sliced(start, i - start)));
-            start = i + 1;
+        } else if (raw[i] == u';') {
+            ++count;
         }
     }
-    result.append(unescape(QStringView(m_rawValue).sliced(start)));
+    QStringList result;
+    result.reserve(count);
+    for (qsizetype start = 0, end = 0; start <= raw.size(); start = end + 1) {
+        bool escaped = false;
+        for (end = start; end < raw.size() && raw[end] != u';'; ++end) {
+            if (raw[end] == u'\\') {
+                escaped = true;
+                ++end;
+            }
+        }
+        end = qMin(end, raw.size());
+        const QStringView part = raw.sliced(start, end - start);
+        result.append(escaped ? unescape(part) : part.toString());
+    }
     return result;
 }
 

@@ -3,6 +3,11 @@
 #include "servers/address_book/VCardValueDecoder.h"
 
 #include <QList>
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <array>
+#include <initializer_list>
 
 namespace addrell {
 
@@ -41,10 +46,12 @@ bool isName(QByteArrayView text)
     return true;
 }
 
+using Parts = QVarLengthArray<QByteArrayView, 8>;
+
 // Parts of `text` split on `separator` outside double quotes.
-QList<QByteArrayView> splitOutsideQuotes(QByteArrayView text, char separator)
+Parts splitOutsideQuotes(QByteArrayView text, char separator)
 {
-    QList<QByteArrayView> parts;
+    Parts parts;
     bool quoted = false;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -59,12 +66,65 @@ QList<QByteArrayView> splitOutsideQuotes(QByteArrayView text, char separator)
     return parts;
 }
 
+char asciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool sameIgnoringCase(QStringView upper, QByteArrayView text)
+{
+    if (upper.size() != text.size()) {
+        return false;
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (upper[i] != QLatin1Char(asciiUpper(text[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The names most cards use, shared rather than allocated for every property that has them.
+QString upperName(QByteArrayView name)
+{
+    using namespace Qt::Literals::StringLiterals;
+    static const std::array kKnown = {u"BEGIN"_s,
+                                      u"END"_s,
+                                      u"VERSION"_s,
+                                      u"N"_s,
+                                      u"FN"_s,
+                                      u"ORG"_s,
+                                      u"ADR"_s,
+                                      u"LABEL"_s,
+                                      u"KIND"_s,
+                                      u"TEL"_s,
+                                      u"EMAIL"_s,
+                                      u"NOTE"_s,
+                                      u"TYPE"_s,
+                                      u"ENCODING"_s,
+                                      u"CHARSET"_s,
+                                      u"PREF"_s,
+                                      u"VALUE"_s,
+                                      u"SORT-AS"_s,
+                                      u"X-EVOLUTION-FILE-AS"_s,
+                                      u"X-MS-OL-DEFAULT-POSTAL-ADDRESS"_s};
+    for (const QString& known : kKnown) {
+        if (sameIgnoringCase(known, name)) {
+            return known;
+        }
+    }
+    return QString::fromLatin1(name).toUpper();
+}
+
 // RFC 6868: ^n newline, ^' double quote, ^^ caret.
 QString decodeParameterValue(QByteArrayView raw)
 {
     QByteArrayView text = raw.trimmed();
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
         text = text.sliced(1, text.size() - 2);
+    }
+    if (!text.contains('^')) {
+        return VCardValueDecoder::decodeText(text, QString());
     }
     QByteArray decoded;
     decoded.reserve(text.size());
@@ -85,13 +145,14 @@ QString decodeParameterValue(QByteArrayView raw)
 // vCard 2.1 writes most parameters bare (`TEL;HOME;VOICE:`); the value says which one it is.
 QString bareParameterName(QByteArrayView value)
 {
-    static const QList<QByteArrayView> encodings = {"QUOTED-PRINTABLE", "BASE64", "8BIT", "7BIT"};
-    static const QList<QByteArrayView> locations = {"INLINE", "URL", "CONTENT-ID", "CID"};
-    const QByteArray upper = value.toByteArray().toUpper();
-    if (encodings.contains(upper)) {
+    const auto isOneOf = [value](std::initializer_list<QStringView> names) {
+        return std::any_of(names.begin(), names.end(),
+                           [value](QStringView name) { return sameIgnoringCase(name, value); });
+    };
+    if (isOneOf({u"QUOTED-PRINTABLE", u"BASE64", u"8BIT", u"7BIT"})) {
         return QStringLiteral("ENCODING");
     }
-    if (locations.contains(upper)) {
+    if (isOneOf({u"INLINE", u"URL", u"CONTENT-ID", u"CID"})) {
         return QStringLiteral("VALUE");
     }
     return QStringLiteral("TYPE");
@@ -107,18 +168,68 @@ void appendParameter(QList<VCardProperty::Parameter>& parameters, QByteArrayView
         }
         return;
     }
-    const QString name = QString::fromLatin1(text.first(equals).trimmed()).toUpper();
+    const QByteArrayView rawName = text.first(equals).trimmed();
+    const QString name = QtPrivate::isAscii(QLatin1StringView(rawName))
+                             ? upperName(rawName)
+                             : QString::fromLatin1(rawName).toUpper();
     for (const QByteArrayView value : splitOutsideQuotes(text.sliced(equals + 1), ',')) {
         parameters.append({name, decodeParameterValue(value)});
     }
 }
 
-bool hasEncoding(const VCardProperty& property, QStringView encoding)
+bool hasEncoding(const QList<VCardProperty::Parameter>& parameters, QStringView encoding)
 {
-    return property.hasParameter(u"ENCODING", encoding);
+    return std::any_of(parameters.begin(), parameters.end(), [encoding](const auto& parameter) {
+        return VCardProperty::sameName(parameter.name, u"ENCODING") &&
+               VCardProperty::sameName(QStringView(parameter.value).trimmed(), encoding);
+    });
+}
+
+bool isBinaryEncoded(const QList<VCardProperty::Parameter>& parameters)
+{
+    return hasEncoding(parameters, u"B") || hasEncoding(parameters, u"BASE64");
+}
+
+QString charsetOf(const QList<VCardProperty::Parameter>& parameters)
+{
+    for (const VCardProperty::Parameter& parameter : parameters) {
+        if (VCardProperty::sameName(parameter.name, u"CHARSET")) {
+            return parameter.value.trimmed();
+        }
+    }
+    return QString();
 }
 
 } // namespace
+
+std::optional<VCardPropertyParser::Head> VCardPropertyParser::head(QByteArrayView start)
+{
+    const qsizetype colon = valueColon(start);
+    if (colon < 0) {
+        return std::nullopt;
+    }
+    const QByteArrayView header = start.first(colon);
+    Head head{header, {}};
+    // A quote before the first ';' lands inside the name, which no name allows.
+    qsizetype end = 0;
+    while (end < header.size() && header[end] != ';' && header[end] != '"') {
+        ++end;
+    }
+    if (end < header.size() && header[end] == '"') {
+        return head;
+    }
+    QByteArrayView name = header.first(end).trimmed();
+    if (const qsizetype dot = name.indexOf('.'); dot >= 0) {
+        if (!isName(name.first(dot))) {
+            return head;
+        }
+        name = name.sliced(dot + 1);
+    }
+    if (isName(name)) {
+        head.name = name;
+    }
+    return head;
+}
 
 std::optional<VCardProperty> VCardPropertyParser::parse(QByteArrayView line)
 {
@@ -126,7 +237,7 @@ std::optional<VCardProperty> VCardPropertyParser::parse(QByteArrayView line)
     if (colon < 0) {
         return std::nullopt;
     }
-    const QList<QByteArrayView> head = splitOutsideQuotes(line.first(colon), ';');
+    const Parts head = splitOutsideQuotes(line.first(colon), ';');
     QByteArrayView name = head.front().trimmed();
     QByteArrayView group;
     if (const qsizetype dot = name.indexOf('.'); dot >= 0) {
@@ -140,27 +251,25 @@ std::optional<VCardProperty> VCardPropertyParser::parse(QByteArrayView line)
         return std::nullopt;
     }
     QList<VCardProperty::Parameter> parameters;
+    parameters.reserve(head.size() - 1);
     for (qsizetype i = 1; i < head.size(); ++i) {
         appendParameter(parameters, head[i]);
     }
-    VCardProperty property(QString::fromLatin1(group), QString::fromLatin1(name).toUpper(),
-                           std::move(parameters), QString());
-    if (isBinary(property)) {
-        return property;
+    QString value;
+    if (!isBinaryEncoded(parameters)) {
+        const QByteArrayView rawValue = line.sliced(colon + 1);
+        value = hasEncoding(parameters, u"QUOTED-PRINTABLE")
+                    ? VCardValueDecoder::decodeText(
+                          VCardValueDecoder::decodeQuotedPrintable(rawValue), charsetOf(parameters))
+                    : VCardValueDecoder::decodeText(rawValue, charsetOf(parameters));
     }
-    const QByteArrayView rawValue = line.sliced(colon + 1);
-    const QByteArray bytes = hasEncoding(property, u"QUOTED-PRINTABLE")
-                                 ? VCardValueDecoder::decodeQuotedPrintable(rawValue)
-                                 : rawValue.toByteArray();
-    const QStringList charsets = property.parameterValues(u"CHARSET");
-    return VCardProperty(property.group(), property.name(), property.parameters(),
-                         VCardValueDecoder::decodeText(
-                             bytes, charsets.isEmpty() ? QString() : charsets.front().trimmed()));
+    return VCardProperty(QString::fromLatin1(group), upperName(name), std::move(parameters),
+                         std::move(value));
 }
 
 bool VCardPropertyParser::isBinary(const VCardProperty& property)
 {
-    return hasEncoding(property, u"B") || hasEncoding(property, u"BASE64");
+    return isBinaryEncoded(property.parameters());
 }
 
 } // namespace addrell

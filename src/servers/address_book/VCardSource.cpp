@@ -2,12 +2,19 @@
 
 #include "automation/AutomationError.h"
 
-#include <QBuffer>
+#include "servers/address_book/VCardFile.h"
+#include "servers/address_book/VCardSplitter.h"
+#include "servers/address_book/VCardText.h"
+#include "servers/address_book/WorkerPool.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace addrell {
@@ -16,8 +23,13 @@ namespace {
 
 // A display name is one short line; anything longer in the file is not one.
 constexpr qint64 kMaxDisplayNameBytes = 4096;
-// Files up to this size are read whole before parsing; larger ones stream.
-constexpr qint64 kWholeFileBytes = qint64{1} << 20;
+
+void readContactsOf(QByteArrayView text, bool readError, QLocale::Territory home,
+                    std::vector<VCardContact>& contacts)
+{
+    VCardReader(text, VCardContact::readProperties(), readError)
+        .readAll([&contacts, home](const VCard& card) { contacts.emplace_back(card, home); });
+}
 
 bool isVCardFile(const QString& fileName)
 {
@@ -73,48 +85,114 @@ std::int32_t VCardSource::defaultItemType() const noexcept
     return m_files.isEmpty() ? kMailItemType : kContactItemType;
 }
 
+int VCardSource::Threads::idealCount()
+{
+    return QThread::idealThreadCount();
+}
+
 void VCardSource::readCards(const VCardReader::CardSink& sink) const
 {
     // Like a broken card, a file that cannot be read costs only its own cards; the folder fails
     // only when nothing of it could be read.
-    QString firstUnreadable;
-    bool readAny = false;
-    for (const QString& path : m_files) {
-        if (readFile(path, sink)) {
-            readAny = true;
-        } else if (firstUnreadable.isEmpty()) {
-            firstUnreadable = path;
+    std::vector<char> readable(static_cast<std::size_t>(m_files.size()));
+    QByteArray buffer;
+    for (qsizetype i = 0; i < m_files.size(); ++i) {
+        const VCardFile file(m_files[i], buffer);
+        if (file.read() != VCardFile::Read::Not) {
+            const VCardText text(file.bytes());
+            VCardReader(text.view(), VCardPropertyFilter::everything(),
+                        file.read() == VCardFile::Read::Partly)
+                .readAll(sink);
+            readable[static_cast<std::size_t>(i)] = file.read() == VCardFile::Read::Whole;
         }
     }
-    if (!readAny && !firstUnreadable.isEmpty()) {
-        throw AutomationError(RuntimeError::PathFileAccessError,
-                              QStringLiteral("Path/File access error: %1")
-                                  .arg(QDir::toNativeSeparators(firstUnreadable)),
-                              kApplicationTitle);
-    }
+    failUnlessAnyRead(readable);
 }
 
-bool VCardSource::readFile(const QString& path, const VCardReader::CardSink& sink)
+std::vector<VCardContact> VCardSource::readContacts(QLocale::Territory home) const
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
+    return readContacts(home, Threads());
+}
+
+std::vector<VCardContact> VCardSource::readContacts(QLocale::Territory home,
+                                                    const Threads& threads) const
+{
+    std::vector<char> readable(static_cast<std::size_t>(m_files.size()));
+    Parts parts = m_files.size() == 1 ? readInParts(home, threads, readable)
+                                      : readInRuns(home, threads, readable);
+    failUnlessAnyRead(readable);
+    std::size_t total = 0;
+    for (const std::vector<VCardContact>& part : parts) {
+        total += part.size();
     }
-    if (file.size() > kWholeFileBytes) {
-        VCardReader reader(file);
-        reader.readAll(sink);
-        return !reader.hasReadError();
+    std::vector<VCardContact> contacts;
+    contacts.reserve(total);
+    for (std::vector<VCardContact>& part : parts) {
+        std::move(part.begin(), part.end(), std::back_inserter(contacts));
+        part = {};
     }
-    // Read in one go: a vdir holds one small file per card, and the system calls of a streamed
-    // read (each end-of-file check stats the file) cost more than its card.
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return false;
+    return contacts;
+}
+
+VCardSource::Parts VCardSource::readInParts(QLocale::Territory home, const Threads& threads,
+                                            std::vector<char>& readable) const
+{
+    QByteArray buffer;
+    const VCardFile file(m_files.front(), buffer);
+    if (file.read() == VCardFile::Read::Not) {
+        return {};
     }
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    VCardReader(buffer).readAll(sink);
-    return true;
+    const VCardText text(file.bytes());
+    const QList<QByteArrayView> pieces = threads.count > 1
+                                             ? VCardSplitter::split(text.view(), threads.partBytes)
+                                             : QList<QByteArrayView>{text.view()};
+    Parts parts(static_cast<std::size_t>(pieces.size()));
+    WorkerPool::run(pieces.size(), threads.count, [&](qsizetype index) {
+        const bool last = index + 1 == pieces.size();
+        readContactsOf(pieces[index], last && file.read() == VCardFile::Read::Partly, home,
+                       parts[static_cast<std::size_t>(index)]);
+    });
+    readable.front() = file.read() == VCardFile::Read::Whole;
+    return parts;
+}
+
+VCardSource::Parts VCardSource::readInRuns(QLocale::Territory home, const Threads& threads,
+                                           std::vector<char>& readable) const
+{
+    const qsizetype perRun =
+        threads.count <= 1 || m_files.size() < threads.minFiles
+            ? qMax(m_files.size(), qsizetype{1})
+            : qBound(qsizetype{1}, m_files.size() / (qsizetype{threads.count} * 8), qsizetype{256});
+    const qsizetype runs = (m_files.size() + perRun - 1) / perRun;
+    Parts parts(static_cast<std::size_t>(runs));
+    WorkerPool::run(runs, threads.count, [&](qsizetype run) {
+        QByteArray buffer;
+        const qsizetype end = qMin(m_files.size(), (run + 1) * perRun);
+        for (qsizetype i = run * perRun; i < end; ++i) {
+            const VCardFile file(m_files[i], buffer);
+            if (file.read() != VCardFile::Read::Not) {
+                const VCardText text(file.bytes());
+                readContactsOf(text.view(), file.read() == VCardFile::Read::Partly, home,
+                               parts[static_cast<std::size_t>(run)]);
+                readable[static_cast<std::size_t>(i)] = file.read() == VCardFile::Read::Whole;
+            }
+        }
+    });
+    return parts;
+}
+
+void VCardSource::failUnlessAnyRead(const std::vector<char>& readable) const
+{
+    const auto unreadable = std::find(readable.begin(), readable.end(), char{0});
+    if (unreadable == readable.end() ||
+        std::find(readable.begin(), readable.end(), char{1}) != readable.end()) {
+        return;
+    }
+    const QString& first = m_files[unreadable - readable.begin()];
+    throw AutomationError(
+        RuntimeError::PathFileAccessError,
+        QStringLiteral("Path/File access error: %1").arg(QDir::toNativeSeparators(first)),
+        kApplicationTitle);
 }
 
 } // namespace addrell

@@ -46,37 +46,44 @@ bool isWindows1252Name(const QString& charset)
 
 QByteArray VCardValueDecoder::decodeQuotedPrintable(QByteArrayView encoded)
 {
-    QByteArray decoded;
-    decoded.reserve(encoded.size());
+    QByteArray decoded(encoded.size(), Qt::Uninitialized);
+    char* out = decoded.data();
     for (qsizetype i = 0; i < encoded.size(); ++i) {
         const char c = encoded[i];
         if (c == '=' && i + 2 < encoded.size()) {
             const int high = hexDigit(encoded[i + 1]);
             const int low = hexDigit(encoded[i + 2]);
             if (high >= 0 && low >= 0) {
-                decoded.append(static_cast<char>(high * 16 + low));
+                *out++ = static_cast<char>(high * 16 + low);
                 i += 2;
                 continue;
             }
         }
-        decoded.append(c);
+        *out++ = c;
     }
+    decoded.truncate(out - decoded.constData());
     return decoded;
 }
 
 QString VCardValueDecoder::decodeText(QByteArrayView bytes, const QString& charset)
 {
+    // Most values are plain ASCII, which reads the same in UTF-8 and Windows-1252.
+    const bool ascii = QtPrivate::isAscii(QLatin1StringView(bytes));
     if (!charset.isEmpty() && charset.size() <= kMaxCharsetNameLength) {
+        if (charset.compare(u"UTF-8", Qt::CaseInsensitive) == 0) {
+            // As the decoder named "UTF-8" reads, without looking the name up.
+            return ascii ? QString::fromLatin1(bytes)
+                         : QStringDecoder(QStringDecoder::Utf8).decode(bytes);
+        }
         if (isWindows1252Name(charset)) {
-            return Windows1252::decode(bytes);
+            return ascii ? QString::fromLatin1(bytes) : Windows1252::decode(bytes);
         }
         QStringDecoder named(charset.toLatin1().constData());
         if (named.isValid()) {
             return named.decode(bytes);
         }
     }
-    // Most values are plain ASCII, which reads the same in UTF-8 and Windows-1252.
-    if (QtPrivate::isAscii(QLatin1StringView(bytes))) {
+    if (ascii) {
         return QString::fromLatin1(bytes);
     }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

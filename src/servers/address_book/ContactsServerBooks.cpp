@@ -15,6 +15,8 @@ namespace addrell {
 
 namespace {
 
+// A remote book is read from its local copy, without waiting for its account to connect.
+constexpr guint32 kDoNotWait = static_cast<guint32>(-1);
 // Every card there is; the server has no simpler query for that.
 constexpr const char* kAllCards = R"((contains "x-evolution-any-field" ""))";
 
@@ -50,8 +52,8 @@ AutomationError loadError(const QString& book, const char* reason)
 void readBook(ESource* source, const QString& name, const VCardReader::CardSink& sink)
 {
     glib::ErrorSlot error;
-    // A remote book is read from its local copy, without waiting for its account to connect.
-    const glib::Object<EClient> client(e_book_client_connect_sync(source, 0, nullptr, error.out()));
+    const glib::Object<EClient> client(
+        e_book_client_connect_sync(source, kDoNotWait, nullptr, error.out()));
     if (!client) {
         throw loadError(name, error.message());
     }

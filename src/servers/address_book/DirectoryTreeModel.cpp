@@ -26,21 +26,21 @@ struct DirectoryTreeModel::Node {
     [[nodiscard]] QString path() const
     {
         if (parent == nullptr || parent->parent == nullptr) {
-            return name; // the root folder
+            return name; // the top folder, by its whole path
         }
         const QString above = parent->path();
         return above.endsWith(u'/') ? above + name : above + u'/' + name;
     }
 };
 
-DirectoryTreeModel::DirectoryTreeModel(QObject* parent)
+DirectoryTreeModel::DirectoryTreeModel(const QString& top, QObject* parent)
     : QAbstractItemModel(parent), m_root(std::make_unique<Node>())
 {
     m_root->listed = true;
-    auto top = std::make_unique<Node>();
-    top->name = QDir::rootPath();
-    top->parent = m_root.get();
-    m_root->children.push_back(std::move(top));
+    auto topNode = std::make_unique<Node>();
+    topNode->name = QDir(top).absolutePath();
+    topNode->parent = m_root.get();
+    m_root->children.push_back(std::move(topNode));
 }
 
 DirectoryTreeModel::~DirectoryTreeModel() = default;
@@ -179,11 +179,15 @@ DirectoryTreeModel::Node* DirectoryTreeModel::child(Node* node, const QString& n
 QModelIndex DirectoryTreeModel::indexOf(const QString& folder)
 {
     const QFileInfo info(folder);
-    if (!info.isDir()) {
+    Node* node = m_root->children.front().get();
+    const QString below = QDir(node->name).relativeFilePath(info.absoluteFilePath());
+    if (!info.isDir() || below == u".." || below.startsWith(u"../")) {
         return {};
     }
-    Node* node = m_root->children.front().get();
-    for (const QString& name : info.absoluteFilePath().split(u'/', Qt::SkipEmptyParts)) {
+    for (const QString& name : below.split(u'/', Qt::SkipEmptyParts)) {
+        if (name == u'.') {
+            continue;
+        }
         node = child(node, name);
         if (node == nullptr) {
             return {};

@@ -14,7 +14,8 @@ namespace addrell {
 class DirectoryTreeModel : public QAbstractItemModel {
     Q_OBJECT
 public:
-    explicit DirectoryTreeModel(QObject* parent = nullptr);
+    // `top` is the one row at the top of the tree.
+    explicit DirectoryTreeModel(const QString& top, QObject* parent = nullptr);
     ~DirectoryTreeModel() override;
     DirectoryTreeModel(const DirectoryTreeModel&) = delete;
     DirectoryTreeModel& operator=(const DirectoryTreeModel&) = delete;
@@ -29,7 +30,8 @@ public:
     [[nodiscard]] bool canFetchMore(const QModelIndex& parent) const override;
     void fetchMore(const QModelIndex& parent) override;
 
-    // The folder's row, listing every folder on the way; invalid when `folder` is no folder.
+    // The folder's row, listing every folder on the way; invalid when `folder` is no folder
+    // under the top one.
     [[nodiscard]] QModelIndex indexOf(const QString& folder);
     [[nodiscard]] QString pathOf(const QModelIndex& index) const;
 
@@ -41,7 +43,7 @@ private:
     // The child called `name`, added when it is a hidden folder not listed with the others.
     [[nodiscard]] Node* child(Node* node, const QString& name);
 
-    std::unique_ptr<Node> m_root; // above "/", which is its only row
+    std::unique_ptr<Node> m_root; // above the top folder, which is its only row
 };
 
 } // namespace addrell

@@ -16,8 +16,9 @@
 
 namespace addrell {
 
-VCardFolderDialog::VCardFolderDialog(QWidget* parent, const QString& startFolder)
-    : QDialog(parent), m_model(new DirectoryTreeModel(this)), m_tree(new QTreeView(this)),
+VCardFolderDialog::VCardFolderDialog(QWidget* parent, const QString& startFolder,
+                                     const QString& top)
+    : QDialog(parent), m_model(new DirectoryTreeModel(top, this)), m_tree(new QTreeView(this)),
       m_path(new QLineEdit(this))
 {
     setWindowTitle(QStringLiteral("Select Folder"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QDir>
 
 class QLineEdit;
 class QTreeView;
@@ -18,7 +19,9 @@ class VCardFolderDialog : public QDialog {
 public:
     enum class Choice { Take, Enter, Ignore };
 
-    VCardFolderDialog(QWidget* parent, const QString& startFolder);
+    // The tree shows `top` and the folders under it, `startFolder` selected.
+    VCardFolderDialog(QWidget* parent, const QString& startFolder,
+                      const QString& top = QDir::rootPath());
 
     // What accepting `path` does: an existing file or a directory with `.vcf` files in it is
     // taken; another directory is opened in the tree; anything else is ignored.

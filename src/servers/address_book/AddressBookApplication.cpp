@@ -6,6 +6,7 @@
 #include "servers/address_book/AddressBookItem.h"
 #include "servers/address_book/AddressBookNameSpace.h"
 #include "servers/address_book/ClipboardContents.h"
+#include "servers/address_book/DroppedSelection.h"
 #include "servers/address_book/FileDialogFolderChooser.h"
 #include "servers/address_book/FolderChooser.h"
 
@@ -50,9 +51,12 @@ std::shared_ptr<outlook::NameSpace> AddressBookApplication::GetNamespace(const Q
 
 std::shared_ptr<outlook::Explorer> AddressBookApplication::ActiveExplorer()
 {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    const ClipboardContents contents =
-        ClipboardContents::read(clipboard ? clipboard->mimeData() : nullptr, m_home);
+    const QMimeData* data = DroppedSelection::current();
+    if (data == nullptr) {
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        data = clipboard != nullptr ? clipboard->mimeData() : nullptr;
+    }
+    const ClipboardContents contents = ClipboardContents::read(data, m_home);
     std::vector<std::shared_ptr<outlook::Item>> selected;
     switch (contents.kind()) {
     case ClipboardContents::Kind::Empty:

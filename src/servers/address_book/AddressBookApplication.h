@@ -12,7 +12,7 @@ namespace addrell {
 class FolderChooser;
 
 // The contacts program's application object over the user's address books: folders come from
-// the folder picker, the selection of its "window" from the desktop clipboard.
+// the folder picker, the selection of its "window" from the desktop clipboard or a drop.
 class AddressBookApplication : public outlook::Application {
 public:
     // `home` is the country whose addresses go without a country line.
@@ -28,7 +28,8 @@ public:
     // "MAPI" (any case); any other name is error 5.
     [[nodiscard]] std::shared_ptr<outlook::NameSpace> GetNamespace(const QString& Type) override;
     // Nothing when the clipboard is empty; a selection of its cards when it holds vCard data;
-    // else a selection whose only item is a note.
+    // else a selection whose only item is a note. During a drop, the dropped data stands in
+    // for the clipboard.
     [[nodiscard]] std::shared_ptr<outlook::Explorer> ActiveExplorer() override;
 
 private:

@@ -29,7 +29,7 @@ public:
     // The book chosen when the dialog was accepted.
     [[nodiscard]] const std::optional<AddressBook>& chosen() const noexcept { return m_chosen; }
 
-public slots:
+public:
     // Takes the current book; on "Other file or folder…" asks for one first and stays open when
     // that is cancelled; on a group does nothing.
     void accept() override;

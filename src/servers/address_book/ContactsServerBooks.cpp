@@ -6,6 +6,7 @@
 
 #include <libebook/libebook.h>
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <stop_token>
@@ -102,6 +103,10 @@ std::vector<AddressBook> ContactsServerBooks::find(std::chrono::milliseconds tim
             readBook(held.get(), name, sink);
         });
     }
+    // The server lists them in no particular order.
+    std::sort(books.begin(), books.end(), [](const AddressBook& a, const AddressBook& b) {
+        return a.name().localeAwareCompare(b.name()) < 0;
+    });
     return books;
 }
 

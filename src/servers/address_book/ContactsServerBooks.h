@@ -15,7 +15,7 @@ public:
 
     ContactsServerBooks() = delete;
 
-    // Every enabled address book by the name the desktop shows for it, in the server's order.
+    // Every enabled address book by the name the desktop shows for it, in the order of names.
     // Nothing, and no message, when there is no session bus or the server does not answer
     // within `timeout`.
     [[nodiscard]] static std::vector<AddressBook>

@@ -33,7 +33,7 @@ public:
     // The path taken when the dialog was accepted.
     [[nodiscard]] const QString& chosenPath() const noexcept { return m_chosenPath; }
 
-public slots:
+public:
     void accept() override;
 
 private:

@@ -1,6 +1,8 @@
 #include "TempFiles.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <stdexcept>
 
@@ -9,6 +11,7 @@ namespace addrell::testing {
 QString TempFiles::write(const QString& name, const QByteArray& bytes) const
 {
     const QString path = m_dir.filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         throw std::runtime_error("cannot write test file " + path.toStdString());

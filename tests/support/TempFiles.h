@@ -9,7 +9,8 @@ namespace addrell::testing {
 // A private folder for a test's files, removed with it.
 class TempFiles {
 public:
-    // Writes `bytes` to `name` in the folder and returns the file's full path.
+    // Writes `bytes` to `name` in the folder, making the folders on its way, and returns the
+    // file's full path.
     QString write(const QString& name, const QByteArray& bytes) const;
     [[nodiscard]] QString path() const { return m_dir.path(); }
 

@@ -1,26 +1,42 @@
 #include "servers/address_book/AddressBookApplication.h"
 
+#include "servers/address_book/AddressBookChooser.h"
 #include "servers/address_book/AddressBookError.h"
 #include "servers/address_book/AddressBookExplorer.h"
 #include "servers/address_book/AddressBookItem.h"
 #include "servers/address_book/AddressBookNameSpace.h"
 #include "servers/address_book/ClipboardContents.h"
+#include "servers/address_book/DroppedSelection.h"
 #include "servers/address_book/FileDialogFolderChooser.h"
+#include "servers/address_book/FolderChooser.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
 namespace addrell {
 
-AddressBookApplication::AddressBookApplication(std::shared_ptr<FolderChooser> chooser,
+AddressBookApplication::AddressBookApplication(AddressBookNameSpace::BookChooser chooser,
                                                QLocale::Territory home)
     : m_home(home), m_nameSpace(std::make_shared<AddressBookNameSpace>(std::move(chooser), home))
 {
 }
 
+AddressBookApplication::AddressBookApplication(std::shared_ptr<FolderChooser> chooser,
+                                               QLocale::Territory home)
+    : AddressBookApplication(
+          [chooser = std::move(chooser)]() -> std::optional<AddressBook> {
+              const std::optional<QString> path = chooser->choose();
+              return path ? std::optional(AddressBook::fromPath(*path)) : std::nullopt;
+          },
+          home)
+{
+}
+
 std::shared_ptr<outlook::Application> AddressBookApplication::create()
 {
-    return std::make_shared<AddressBookApplication>(std::make_shared<FileDialogFolderChooser>());
+    auto chooser = std::make_shared<AddressBookChooser>(
+        DesktopAddressBooks::Places::ofUser(), std::make_shared<FileDialogFolderChooser>());
+    return std::make_shared<AddressBookApplication>([chooser] { return chooser->choose(); });
 }
 
 std::shared_ptr<outlook::NameSpace> AddressBookApplication::GetNamespace(const QString& Type)
@@ -35,9 +51,12 @@ std::shared_ptr<outlook::NameSpace> AddressBookApplication::GetNamespace(const Q
 
 std::shared_ptr<outlook::Explorer> AddressBookApplication::ActiveExplorer()
 {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    const ClipboardContents contents =
-        ClipboardContents::read(clipboard ? clipboard->mimeData() : nullptr, m_home);
+    const QMimeData* data = DroppedSelection::current();
+    if (data == nullptr) {
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        data = clipboard != nullptr ? clipboard->mimeData() : nullptr;
+    }
+    const ClipboardContents contents = ClipboardContents::read(data, m_home);
     std::vector<std::shared_ptr<outlook::Item>> selected;
     switch (contents.kind()) {
     case ClipboardContents::Kind::Empty:

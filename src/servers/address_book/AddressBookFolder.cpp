@@ -2,6 +2,8 @@
 
 #include "servers/address_book/AddressBookItems.h"
 
+#include <utility>
+
 namespace addrell {
 
 AddressBookFolder::AddressBookFolder(const QString& path, QLocale::Territory home)
@@ -9,9 +11,14 @@ AddressBookFolder::AddressBookFolder(const QString& path, QLocale::Territory hom
 {
 }
 
+AddressBookFolder::AddressBookFolder(QString name, CardFeed feed, QLocale::Territory home)
+    : m_source(QString()), m_name(std::move(name)), m_feed(std::move(feed)), m_home(home)
+{
+}
+
 std::int32_t AddressBookFolder::DefaultItemType()
 {
-    return m_source.defaultItemType();
+    return m_feed ? outlook::olContactItem : m_source.defaultItemType();
 }
 
 std::shared_ptr<outlook::Items> AddressBookFolder::Items()
@@ -21,7 +28,7 @@ std::shared_ptr<outlook::Items> AddressBookFolder::Items()
 
 QString AddressBookFolder::Name()
 {
-    return m_source.displayName();
+    return m_feed ? m_name : m_source.displayName();
 }
 
 const std::vector<VCardContact>& AddressBookFolder::contacts()
@@ -29,7 +36,13 @@ const std::vector<VCardContact>& AddressBookFolder::contacts()
     if (!m_contacts) {
         // Only the records are kept, never the cards, so a folder costs little more than the
         // texts the handlers read.
-        m_contacts = m_source.readContacts(m_home);
+        if (m_feed) {
+            std::vector<VCardContact> loaded;
+            m_feed([&loaded, this](const VCard& card) { loaded.emplace_back(card, m_home); });
+            m_contacts = std::move(loaded);
+        } else {
+            m_contacts = m_source.readContacts(m_home);
+        }
     }
     return *m_contacts;
 }

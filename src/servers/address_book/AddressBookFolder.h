@@ -6,20 +6,26 @@
 
 #include <QLocale>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
 namespace addrell {
 
-// A folder as the folder picker returns it: a directory of `.vcf` files or one `.vcf` file.
-// Always held by a shared_ptr, since its items point back to it.
+// A folder as the folder picker returns it: a directory of `.vcf` files or one `.vcf` file, or an
+// address book of another program whose cards arrive as vCards. Always held by a shared_ptr,
+// since its items point back to it.
 class AddressBookFolder : public outlook::MAPIFolder,
                           public std::enable_shared_from_this<AddressBookFolder> {
 public:
     // `home` is the country whose addresses go without a country line.
     explicit AddressBookFolder(const QString& path,
                                QLocale::Territory home = QLocale().territory());
+    // Hands every card of the book to the sink, in the book's order.
+    using CardFeed = std::function<void(const VCardReader::CardSink&)>;
+    // A contacts folder named `name` whose cards come from `feed` when first needed.
+    AddressBookFolder(QString name, CardFeed feed, QLocale::Territory home);
 
     [[nodiscard]] std::int32_t DefaultItemType() override;
     // A new collection each time, with an order of its own, over the cards read once.
@@ -31,6 +37,8 @@ public:
 
 private:
     VCardSource m_source;
+    QString m_name;
+    CardFeed m_feed; // empty for vCard files
     QLocale::Territory m_home;
     std::optional<std::vector<VCardContact>> m_contacts;
 };

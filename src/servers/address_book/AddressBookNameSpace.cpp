@@ -1,25 +1,18 @@
 #include "servers/address_book/AddressBookNameSpace.h"
 
-#include "servers/address_book/AddressBookFolder.h"
-#include "servers/address_book/FolderChooser.h"
-
 #include <utility>
 
 namespace addrell {
 
-AddressBookNameSpace::AddressBookNameSpace(std::shared_ptr<FolderChooser> chooser,
-                                           QLocale::Territory home)
+AddressBookNameSpace::AddressBookNameSpace(BookChooser chooser, QLocale::Territory home)
     : m_chooser(std::move(chooser)), m_home(home)
 {
 }
 
 std::shared_ptr<outlook::MAPIFolder> AddressBookNameSpace::PickFolder()
 {
-    const std::optional<QString> path = m_chooser->choose();
-    if (!path) {
-        return nullptr;
-    }
-    return std::make_shared<AddressBookFolder>(*path, m_home);
+    const std::optional<AddressBook> book = m_chooser();
+    return book ? book->open(m_home) : nullptr;
 }
 
 } // namespace addrell

@@ -1,24 +1,28 @@
 #pragma once
 
 #include "automation/outlook/OutlookApplication.h"
+#include "servers/address_book/AddressBook.h"
 
 #include <QLocale>
 
-#include <memory>
+#include <functional>
+#include <optional>
 
 namespace addrell {
-
-class FolderChooser;
 
 // The "MAPI" namespace: the way to the folder picker.
 class AddressBookNameSpace : public outlook::NameSpace {
 public:
-    AddressBookNameSpace(std::shared_ptr<FolderChooser> chooser, QLocale::Territory home);
+    // Shows the picker: the chosen book, or nothing when the user cancels.
+    using BookChooser = std::function<std::optional<AddressBook>()>;
 
+    AddressBookNameSpace(BookChooser chooser, QLocale::Territory home);
+
+    // A new folder over the chosen book each time.
     [[nodiscard]] std::shared_ptr<outlook::MAPIFolder> PickFolder() override;
 
 private:
-    std::shared_ptr<FolderChooser> m_chooser;
+    BookChooser m_chooser;
     QLocale::Territory m_home;
 };
 

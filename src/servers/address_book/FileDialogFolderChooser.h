@@ -4,7 +4,7 @@
 
 namespace addrell {
 
-// The folder picker the program shows: a modal file dialog over the active window, starting
+// The picker of any other file or folder: a modal folder dialog over the active window, starting
 // where address books usually live.
 class FileDialogFolderChooser : public FolderChooser {
 public:

@@ -6,8 +6,8 @@
 
 namespace addrell {
 
-// The modal folder picker: the user chooses a directory of `.vcf` files or one `.vcf` file.
-// The program shows a file dialog; tests answer in advance.
+// Picks any file or folder: a directory of `.vcf` files or one file. The address book chooser
+// shows it for "Other file or folder…"; tests answer in advance.
 class FolderChooser {
 public:
     virtual ~FolderChooser() = default;

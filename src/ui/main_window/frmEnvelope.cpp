@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "automation/Dialogs.h"
+#include "ui/main_window/ContactDropFilter.h"
 #include "ui/main_window/FlexGrid.h"
 #include "ui/main_window/LayoutTable.h"
 #include "ui/main_window/TabControl.h"
@@ -70,6 +71,7 @@ frmEnvelope::frmEnvelope(const QString& applicationFolder, Dialogs& dialogs,
       m_browser(m_contacts, m_contactsView)
 {
     connectEvents();
+    new ContactDropFilter(*this, [this] { cmdPreview_Click(); }); // owned by the window
     Form_Load();
 }
 

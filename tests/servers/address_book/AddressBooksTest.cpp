@@ -5,7 +5,7 @@
 #include "servers/address_book/GLibObjects.h"
 #include "servers/address_book/ThunderbirdBooks.h"
 #include "servers/address_book/VCardFolderDialog.h"
-#include "ui/main_window/TextBoxText.h"
+#include "ui/main_window/TextBox.h"
 #include "ui/main_window/frmEnvelope.h"
 
 #include "contacts/ContactFolderLoader.h"
@@ -22,9 +22,9 @@
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -313,7 +313,7 @@ TEST(ContactDrop, CardsDroppedAnywhereBecomeTheRecipientAsIfCopied)
     testing::ScriptedDialogs dialogs;
     frmEnvelope window(files.path(), dialogs, factories);
     const std::size_t messages = dialogs.messages().size(); // there is no return address file
-    auto* address = window.control<QPlainTextEdit>(u"txtAddress"_s);
+    auto* address = window.control<TextBox>(u"txtAddress"_s);
     QWidget* const targets[] = {&window, address->viewport(),
                                 window.control<QPushButton>(u"cmdPrint"_s)};
     const std::pair<QString, QByteArray> drags[] = {{u"text/vcard"_s, kCard},
@@ -327,14 +327,14 @@ TEST(ContactDrop, CardsDroppedAnywhereBecomeTheRecipientAsIfCopied)
             data.setText(QString::fromUtf8(kCard));
         }
         EXPECT_TRUE(drop(targets[row], data)) << "row " << row;
-        EXPECT_EQ(TextBoxText::get(address),
+        EXPECT_EQ(address->addressText(),
                   u"Harbour Lights Bakery\r\n12 Pier Road\r\nPortland, ME  04101"_s)
             << "row " << row;
     }
     QMimeData text; // the text box's own to take
     text.setText(u"Dear Aiko"_s);
     drop(address->viewport(), text);
-    EXPECT_TRUE(TextBoxText::get(address).contains(u"Dear Aiko"_s));
+    EXPECT_TRUE(address->addressText().contains(u"Dear Aiko"_s));
     EXPECT_EQ(pickerShown, 0);
     EXPECT_EQ(dialogs.messages().size(), messages);
 }

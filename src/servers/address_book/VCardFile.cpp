@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,8 +12,8 @@ namespace addrell {
 
 namespace {
 
-// Most cards of a vdir fit at once.
-constexpr qsizetype kFirstReadBytes = 64 * 1024;
+// Larger files are mapped rather than copied.
+constexpr qsizetype kMapBytes = 64 * 1024;
 // A file up to this size whose reading fails counts as not read at all, a larger one as read
 // up to the failure.
 constexpr qsizetype kWholeFileBytes = qsizetype{1} << 20;
@@ -48,20 +49,18 @@ VCardFile::VCardFile(const QString& path, QByteArray& buffer)
     if (file.get() < 0) {
         return;
     }
-    if (buffer.size() < kFirstReadBytes) {
-        buffer.resize(kFirstReadBytes);
+    if (buffer.size() < kMapBytes) {
+        buffer.resize(kMapBytes);
     }
     qsizetype count = 0;
-    bool sized = false;
+    bool triedMapping = false;
     for (;;) {
         if (count == buffer.size()) {
-            // Read rather than mapped: a mapped file that another program shortens while it is
-            // read would end the process.
-            struct stat status = {};
-            const bool known = !sized && ::fstat(file.get(), &status) == 0 &&
-                               S_ISREG(status.st_mode) && status.st_size >= count;
-            buffer.resize(known ? static_cast<qsizetype>(status.st_size) + 1 : buffer.size() * 2);
-            sized = true;
+            if (!triedMapping && map(file.get())) {
+                return;
+            }
+            triedMapping = true; // not mapped: read on
+            buffer.resize(buffer.size() * 2);
         }
         const ssize_t got = ::read(file.get(), buffer.data() + count,
                                    static_cast<std::size_t>(buffer.size() - count));
@@ -83,6 +82,32 @@ VCardFile::VCardFile(const QString& path, QByteArray& buffer)
         }
         count += got;
     }
+}
+
+VCardFile::~VCardFile()
+{
+    if (m_mapped != nullptr) {
+        ::munmap(m_mapped, static_cast<std::size_t>(m_mappedSize));
+    }
+}
+
+bool VCardFile::map(int descriptor)
+{
+    struct stat status = {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_size <= kMapBytes) {
+        return false;
+    }
+    void* const mapped = ::mmap(nullptr, static_cast<std::size_t>(status.st_size), PROT_READ,
+                                MAP_PRIVATE, descriptor, 0);
+    if (mapped == MAP_FAILED) {
+        return false;
+    }
+    m_mapped = mapped;
+    m_mappedSize = status.st_size;
+    m_bytes = QByteArrayView(static_cast<const char*>(mapped), m_mappedSize);
+    m_read = Read::Whole;
+    return true;
 }
 
 } // namespace addrell

@@ -6,8 +6,8 @@
 
 namespace addrell {
 
-// The bytes of one `.vcf` file, read in one go into a buffer that the caller reuses from file to
-// file, since a vdir holds one small file per card.
+// The bytes of one `.vcf` file, taken in one go: mapped into memory when large, else read into
+// a buffer that the caller reuses from file to file, since a vdir holds one small file per card.
 class VCardFile {
 public:
     enum class Read {
@@ -17,6 +17,7 @@ public:
     };
 
     VCardFile(const QString& path, QByteArray& buffer);
+    ~VCardFile();
     VCardFile(const VCardFile&) = delete;
     VCardFile& operator=(const VCardFile&) = delete;
 
@@ -25,7 +26,12 @@ public:
     [[nodiscard]] QByteArrayView bytes() const noexcept { return m_bytes; }
 
 private:
+    // Maps the whole file; false when it cannot be.
+    bool map(int descriptor);
+
     QByteArrayView m_bytes;
+    void* m_mapped = nullptr;
+    qsizetype m_mappedSize = 0;
     Read m_read = Read::Not;
 };
 

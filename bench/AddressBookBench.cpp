@@ -1,7 +1,8 @@
-// How fast and how lean a folder of cards reaches the contact grid: the bytes read from disk
-// alone, the server's items alone, and the whole load into the window's own controls.
+// How fast and how lean a folder of cards reaches the contact grid: the server's items alone,
+// and the whole load into the window's own controls.
 #include "CardFolders.h"
 #include "PeakMemory.h"
+#include "RawRead.h"
 
 #include "automation/Dialogs.h"
 #include "automation/ServerFactories.h"
@@ -11,13 +12,11 @@
 #include "contacts/ContactsState.h"
 #include "servers/address_book/AddressBookApplication.h"
 #include "servers/address_book/AddressBookFolder.h"
-#include "servers/address_book/FolderChooser.h"
-#include "servers/address_book/VCardSource.h"
+#include "servers/address_book/chooser/FolderChooser.h"
 #include "ui/main_window/ControlSet.h"
 #include "ui/main_window/QtContactsView.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLocale>
 #include <QWidget>
 #include <benchmark/benchmark.h>
@@ -32,22 +31,7 @@ namespace addrell::bench {
 
 namespace {
 
-using Layout = CardFolders::Layout;
-using Mix = CardFolders::Mix;
 using Clock = std::chrono::steady_clock;
-
-CardFolders& folders()
-{
-    static CardFolders instance;
-    return instance;
-}
-
-const CardFolders::Folder& folderFor(const benchmark::State& state)
-{
-    return folders().get(state.range(0) == 0 ? Layout::OneFile : Layout::Vdir,
-                         state.range(2) == 0 ? Mix::Small : Mix::Export,
-                         static_cast<int>(state.range(1)));
-}
 
 // Picks the one folder, then cancels, so a folder that is no contacts folder cannot loop.
 class OnceFolderChooser : public FolderChooser {
@@ -92,52 +76,6 @@ std::int32_t loadIntoGrid(const QString& path, ContactControls& controls)
     return controls.view().grid().Rows() - 1;
 }
 
-qint64 readBytes(const CardFolders::Folder& folder)
-{
-    qint64 bytes = 0;
-    const VCardSource source(folder.path);
-    for (const QString& path : source.files()) {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        bytes += file.readAll().size();
-    }
-    return bytes;
-}
-
-// The best of three raw reads of the same bytes, for the "x raw read" ratio of each run.
-double rawReadSeconds(const CardFolders::Folder& folder)
-{
-    double best = 1e9;
-    for (int i = 0; i < 3; ++i) {
-        const auto start = Clock::now();
-        benchmark::DoNotOptimize(readBytes(folder));
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-    }
-    return best;
-}
-
-void setRatio(benchmark::State& state, const CardFolders::Folder& folder, double seconds)
-{
-    state.counters["x_raw_read"] =
-        seconds / static_cast<double>(state.iterations()) / rawReadSeconds(folder);
-}
-
-void setCounters(benchmark::State& state, const CardFolders::Folder& folder)
-{
-    state.SetItemsProcessed(state.iterations() * state.range(1));
-    state.SetBytesProcessed(state.iterations() * folder.bytes);
-    state.counters["file_MB"] = static_cast<double>(folder.bytes) / 1e6;
-}
-
-void BM_ReadBytes(benchmark::State& state)
-{
-    const CardFolders::Folder& folder = folderFor(state);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(readBytes(folder));
-    }
-    setCounters(state, folder);
-}
-
 // The server alone: cards read, mapped and sorted, every row's two texts taken once.
 qsizetype serverItems(const CardFolders::Folder& folder)
 {
@@ -154,15 +92,15 @@ qsizetype serverItems(const CardFolders::Folder& folder)
 
 void BM_ServerItems(benchmark::State& state)
 {
-    const CardFolders::Folder& folder = folderFor(state);
+    const CardFolders::Folder& folder = CardFolders::forRun(state);
     double seconds = 0;
     for (auto _ : state) {
         const auto start = Clock::now();
         benchmark::DoNotOptimize(serverItems(folder));
         seconds += std::chrono::duration<double>(Clock::now() - start).count();
     }
-    setCounters(state, folder);
-    setRatio(state, folder, seconds);
+    RawRead::setCounters(state, folder);
+    RawRead::setRatio(state, folder, seconds);
 
     const PeakMemory peak;
     benchmark::DoNotOptimize(serverItems(folder));
@@ -173,7 +111,7 @@ void BM_ServerItems(benchmark::State& state)
 
 void BM_LoadIntoGrid(benchmark::State& state)
 {
-    const CardFolders::Folder& folder = folderFor(state);
+    const CardFolders::Folder& folder = CardFolders::forRun(state);
     std::int32_t rows = 0;
     double seconds = 0;
     for (auto _ : state) {
@@ -187,8 +125,8 @@ void BM_LoadIntoGrid(benchmark::State& state)
         controls.reset();
         state.ResumeTiming();
     }
-    setCounters(state, folder);
-    setRatio(state, folder, seconds);
+    RawRead::setCounters(state, folder);
+    RawRead::setRatio(state, folder, seconds);
     state.counters["rows"] = rows;
 
     // Once more for the memory it takes: the peak above what was there before the load.
@@ -203,7 +141,6 @@ void BM_LoadIntoGrid(benchmark::State& state)
 // Layout (0 one file, 1 vdir) by number of cards by mix (0 small cards, 1 real exports).
 const std::vector<std::vector<std::int64_t>> kSizes = {{0, 1}, {10000, 100000}, {1, 0}};
 
-BENCHMARK(BM_ReadBytes)->ArgsProduct(kSizes)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ServerItems)->ArgsProduct(kSizes)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LoadIntoGrid)->ArgsProduct(kSizes)->Unit(benchmark::kMillisecond)->UseRealTime();
 

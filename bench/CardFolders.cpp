@@ -70,37 +70,51 @@ QByteArray exportCard(int number)
     case 0: // Outlook and old phones: 2.1 with quoted-printable values.
         return "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8:" + family + ";" + given +
                "\r\nFN;CHARSET=UTF-8:" + given + " " + family + " " + n +
-               "\r\nORG:Hollow Creek Supply " + n + ";Purchasing\r\nTITLE:Buyer\r\n"
-               "TEL;WORK;VOICE:+1 555 010 " + n + "\r\nTEL;CELL:+1 555 020 " + n +
-               "\r\nADR;WORK;ENCODING=QUOTED-PRINTABLE:;;" + n + " Research Pkwy=0D=0ASuite 4" +
-               "00;" + city + ";United States of America\r\n"
-               "LABEL;WORK;ENCODING=QUOTED-PRINTABLE:" + n + " Research Pkwy=0D=0ASuite 400=0D=0A=\r\n" +
-               city.left(city.indexOf(';')) + ", " + city.mid(city.indexOf(';') + 1, 2) + " " +
-               city.mid(city.lastIndexOf(';') + 1) + "=0D=0AUnited States of America\r\n"
-               "EMAIL;PREF;INTERNET:" + given.toLower() + "." + n + "@example.org\r\n"
-               "NOTE;ENCODING=QUOTED-PRINTABLE:Met at the spring fair; prefers calls after 10 a.m.=0D=0A=\r\n"
+               "\r\nORG:Hollow Creek Supply " + n +
+               ";Purchasing\r\nTITLE:Buyer\r\n"
+               "TEL;WORK;VOICE:+1 555 010 " +
+               n + "\r\nTEL;CELL:+1 555 020 " + n + "\r\nADR;WORK;ENCODING=QUOTED-PRINTABLE:;;" +
+               n + " Research Pkwy=0D=0ASuite 4" + "00;" + city +
+               ";United States of America\r\n"
+               "LABEL;WORK;ENCODING=QUOTED-PRINTABLE:" +
+               n + " Research Pkwy=0D=0ASuite 400=0D=0A=\r\n" + city.left(city.indexOf(';')) +
+               ", " + city.mid(city.indexOf(';') + 1, 2) + " " +
+               city.mid(city.lastIndexOf(';') + 1) +
+               "=0D=0AUnited States of America\r\n"
+               "EMAIL;PREF;INTERNET:" +
+               given.toLower() + "." + n +
+               "@example.org\r\n"
+               "NOTE;ENCODING=QUOTED-PRINTABLE:Met at the spring fair; prefers calls after 10 "
+               "a.m.=0D=0A=\r\n"
                "Orders paper stock every quarter.\r\n" +
                (photo ? "PHOTO;TYPE=JPEG;ENCODING=BASE64:" + foldedPhoto(number, " ") + "\r\n"
                       : QByteArray()) +
                "REV:20240105T101500Z\r\nEND:VCARD\r\n";
     case 1: // Evolution and CardDAV servers: 3.0.
         return "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:urn:uuid:5f3a" + n + "-aa0b-4c1d\r\nN:" + family +
-               ";" + given + ";;;\r\nFN:" + given + " " + family + "\r\nX-EVOLUTION-FILE-AS:" +
-               family + "\\, " + given + "\r\nORG:Company " + n + ";Sales\r\nTEL;TYPE=WORK,VOICE:+1 555 010 " +
-               n + "\r\nTEL;TYPE=HOME:+1 555 030 " + n + "\r\nEMAIL;TYPE=INTERNET,WORK:" + given.toLower() +
-               "." + n + "@example.org\r\nADR;TYPE=HOME:;;" + n + " Alder Street;" + city +
+               ";" + given + ";;;\r\nFN:" + given + " " + family +
+               "\r\nX-EVOLUTION-FILE-AS:" + family + "\\, " + given + "\r\nORG:Company " + n +
+               ";Sales\r\nTEL;TYPE=WORK,VOICE:+1 555 010 " + n + "\r\nTEL;TYPE=HOME:+1 555 030 " +
+               n + "\r\nEMAIL;TYPE=INTERNET,WORK:" + given.toLower() + "." + n +
+               "@example.org\r\nADR;TYPE=HOME:;;" + n + " Alder Street;" + city +
                ";USA\r\nADR;TYPE=WORK,PREF:;Building C;" + n + " Research Pkwy;" + city +
-               ";USA\r\nNOTE:Sends the invoices by post\\, never by e-mail. Second line of the note\r\n"
-               "  folded as exporters do.\r\nURL:https://example.org/" + n + "\r\n" +
+               ";USA\r\nNOTE:Sends the invoices by post\\, never by e-mail. Second line of the "
+               "note\r\n"
+               "  folded as exporters do.\r\nURL:https://example.org/" +
+               n + "\r\n" +
                (photo ? "PHOTO;ENCODING=b;TYPE=JPEG:" + foldedPhoto(number, " ") : QByteArray()) +
                "CATEGORIES:Suppliers,Holiday cards\r\nREV:2024-01-05T10:15:00Z\r\nEND:VCARD\r\n";
     default: // Nextcloud, iOS, 4.0 writers: address labels as parameters.
-        return "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:urn:uuid:9c2e" + n + "\r\nKIND:individual\r\nN:" +
-               family + ";" + given + ";;Dr.;\r\nFN:Dr. " + given + " " + family + "\r\nORG:" +
-               "Tannery Works " + n + "\r\nTEL;VALUE=uri;TYPE=\"voice,work\":tel:+1-555-010-" + n +
-               "\r\nEMAIL;TYPE=work:" + given.toLower() + "." + n + "@example.org\r\n"
-               "ADR;TYPE=work;LABEL=\"" + n + " Research Pkwy\\n" + city.left(city.indexOf(';')) +
-               "\":;;" + n + " Research Pkwy;" + city + ";USA\r\nBDAY:19800412\r\n"
+        return "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:urn:uuid:9c2e" + n +
+               "\r\nKIND:individual\r\nN:" + family + ";" + given + ";;Dr.;\r\nFN:Dr. " + given +
+               " " + family + "\r\nORG:" + "Tannery Works " + n +
+               "\r\nTEL;VALUE=uri;TYPE=\"voice,work\":tel:+1-555-010-" + n +
+               "\r\nEMAIL;TYPE=work:" + given.toLower() + "." + n +
+               "@example.org\r\n"
+               "ADR;TYPE=work;LABEL=\"" +
+               n + " Research Pkwy\\n" + city.left(city.indexOf(';')) + "\":;;" + n +
+               " Research Pkwy;" + city +
+               ";USA\r\nBDAY:19800412\r\n"
                "NOTE:Prefers envelopes addressed to the company. Birthday card in April.\r\n" +
                (photo ? "PHOTO:data:image/jpeg;base64," + foldedPhoto(number, " ") : QByteArray()) +
                "REV:20240105T101500Z\r\nEND:VCARD\r\n";
@@ -146,6 +160,14 @@ const CardFolders::Folder& CardFolders::get(Layout layout, Mix mix, int count)
         }
     }
     return m_folders.emplace(key, folder).first->second;
+}
+
+const CardFolders::Folder& CardFolders::forRun(const benchmark::State& state)
+{
+    static CardFolders instance;
+    return instance.get(state.range(0) == 0 ? Layout::OneFile : Layout::Vdir,
+                        state.range(2) == 0 ? Mix::Small : Mix::Export,
+                        static_cast<int>(state.range(1)));
 }
 
 } // namespace addrell::bench

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <map>
@@ -25,6 +26,9 @@ public:
     };
 
     [[nodiscard]] const Folder& get(Layout layout, Mix mix, int count);
+    // The process's folder for a run's arguments: layout (0 one file, 1 vdir), number of cards,
+    // mix (0 small, 1 export).
+    [[nodiscard]] static const Folder& forRun(const benchmark::State& state);
 
     // One card of the mix; every hundredth card is a group.
     [[nodiscard]] static QByteArray card(Mix mix, int number);

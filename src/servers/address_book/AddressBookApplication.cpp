@@ -1,14 +1,14 @@
 #include "servers/address_book/AddressBookApplication.h"
 
-#include "servers/address_book/AddressBookChooser.h"
-#include "servers/address_book/AddressBookError.h"
 #include "servers/address_book/AddressBookExplorer.h"
 #include "servers/address_book/AddressBookItem.h"
 #include "servers/address_book/AddressBookNameSpace.h"
 #include "servers/address_book/ClipboardContents.h"
 #include "servers/address_book/DroppedSelection.h"
-#include "servers/address_book/FileDialogFolderChooser.h"
-#include "servers/address_book/FolderChooser.h"
+#include "servers/address_book/books/AddressBookError.h"
+#include "servers/address_book/chooser/AddressBookChooser.h"
+#include "servers/address_book/chooser/FileDialogFolderChooser.h"
+#include "servers/address_book/chooser/FolderChooser.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,6 +1,7 @@
 #include "servers/address_book/AddressBookFolder.h"
 
 #include "servers/address_book/AddressBookItems.h"
+#include "servers/address_book/contact/VCardContacts.h"
 
 #include <utility>
 
@@ -16,9 +17,20 @@ AddressBookFolder::AddressBookFolder(QString name, CardFeed feed, QLocale::Terri
 {
 }
 
+std::shared_ptr<AddressBookFolder> AddressBookFolder::open(const AddressBook& book,
+                                                           QLocale::Territory home)
+{
+    if (book.feed()) {
+        return std::make_shared<AddressBookFolder>(book.name(), book.feed(), home);
+    }
+    // The folder names itself, as any folder of vCard files does.
+    return std::make_shared<AddressBookFolder>(book.path(), home);
+}
+
 std::int32_t AddressBookFolder::DefaultItemType()
 {
-    return m_feed ? outlook::olContactItem : m_source.defaultItemType();
+    return m_feed ? outlook::olContactItem
+                  : (m_source.holdsCards() ? outlook::olContactItem : outlook::olMailItem);
 }
 
 std::shared_ptr<outlook::Items> AddressBookFolder::Items()
@@ -41,7 +53,7 @@ const std::vector<VCardContact>& AddressBookFolder::contacts()
             m_feed([&loaded, this](const VCard& card) { loaded.emplace_back(card, m_home); });
             m_contacts = std::move(loaded);
         } else {
-            m_contacts = m_source.readContacts(m_home);
+            m_contacts = VCardContacts::read(m_source, m_home);
         }
     }
     return *m_contacts;

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "automation/outlook/OutlookApplication.h"
-#include "servers/address_book/VCardContact.h"
-#include "servers/address_book/VCardSource.h"
+#include "servers/address_book/books/AddressBook.h"
+#include "servers/address_book/contact/VCardContact.h"
+#include "vcard/VCardSource.h"
 
 #include <QLocale>
 
@@ -22,10 +23,12 @@ public:
     // `home` is the country whose addresses go without a country line.
     explicit AddressBookFolder(const QString& path,
                                QLocale::Territory home = QLocale().territory());
-    // Hands every card of the book to the sink, in the book's order.
-    using CardFeed = std::function<void(const VCardReader::CardSink&)>;
+    using CardFeed = AddressBook::CardFeed;
     // A contacts folder named `name` whose cards come from `feed` when first needed.
     AddressBookFolder(QString name, CardFeed feed, QLocale::Territory home);
+    // A new folder over `book`, read when its items are first asked for.
+    [[nodiscard]] static std::shared_ptr<AddressBookFolder> open(const AddressBook& book,
+                                                                 QLocale::Territory home);
 
     [[nodiscard]] std::int32_t DefaultItemType() override;
     // A new collection each time, with an order of its own, over the cards read once.

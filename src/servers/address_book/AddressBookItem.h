@@ -1,7 +1,7 @@
 #pragma once
 
 #include "automation/outlook/OutlookApplication.h"
-#include "servers/address_book/VCardContact.h"
+#include "servers/address_book/contact/VCardContact.h"
 
 #include <memory>
 #include <optional>

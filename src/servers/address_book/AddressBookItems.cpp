@@ -1,8 +1,8 @@
 #include "servers/address_book/AddressBookItems.h"
 
-#include "servers/address_book/AddressBookError.h"
 #include "servers/address_book/AddressBookFolder.h"
 #include "servers/address_book/AddressBookItem.h"
+#include "servers/address_book/books/AddressBookError.h"
 
 #include <QCollator>
 

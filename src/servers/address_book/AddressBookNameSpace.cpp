@@ -1,5 +1,7 @@
 #include "servers/address_book/AddressBookNameSpace.h"
 
+#include "servers/address_book/AddressBookFolder.h"
+
 #include <utility>
 
 namespace addrell {
@@ -12,7 +14,7 @@ AddressBookNameSpace::AddressBookNameSpace(BookChooser chooser, QLocale::Territo
 std::shared_ptr<outlook::MAPIFolder> AddressBookNameSpace::PickFolder()
 {
     const std::optional<AddressBook> book = m_chooser();
-    return book ? book->open(m_home) : nullptr;
+    return book ? AddressBookFolder::open(*book, m_home) : nullptr;
 }
 
 } // namespace addrell

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "automation/outlook/OutlookApplication.h"
-#include "servers/address_book/AddressBook.h"
+#include "servers/address_book/books/AddressBook.h"
 
 #include <QLocale>
 

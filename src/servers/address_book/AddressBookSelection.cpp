@@ -1,6 +1,6 @@
 #include "servers/address_book/AddressBookSelection.h"
 
-#include "servers/address_book/AddressBookError.h"
+#include "servers/address_book/books/AddressBookError.h"
 
 #include <utility>
 

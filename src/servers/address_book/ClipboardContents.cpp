@@ -1,7 +1,8 @@
 #include "servers/address_book/ClipboardContents.h"
 
-#include "servers/address_book/VCardReader.h"
-#include "servers/address_book/VCardSource.h"
+#include "servers/address_book/contact/VCardContacts.h"
+#include "vcard/VCardReader.h"
+#include "vcard/VCardSource.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -70,7 +71,8 @@ std::vector<VCardContact> cardsIn(const QStringList& files, QLocale::Territory h
 {
     std::vector<VCardContact> cards;
     for (const QString& file : files) {
-        VCardSource(file).readCards([&](const VCard& card) { cards.emplace_back(card, home); });
+        VCardContacts::readCards(VCardSource(file),
+                                 [&](const VCard& card) { cards.emplace_back(card, home); });
     }
     return cards;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "servers/address_book/VCardContact.h"
+#include "servers/address_book/contact/VCardContact.h"
 
 #include <QLocale>
 

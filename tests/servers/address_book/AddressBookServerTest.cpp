@@ -1,7 +1,7 @@
 #include "servers/address_book/AddressBookApplication.h"
-#include "servers/address_book/AddressBookError.h"
-#include "servers/address_book/FileDialogFolderChooser.h"
-#include "servers/address_book/VCardFolderDialog.h"
+#include "servers/address_book/books/AddressBookError.h"
+#include "servers/address_book/chooser/FileDialogFolderChooser.h"
+#include "servers/address_book/chooser/VCardFolderDialog.h"
 
 #include "automation/AutomationError.h"
 #include "automation/ServerFactories.h"

@@ -1,0 +1,111 @@
+#include "servers/address_book/contact/VCardContact.h"
+#include "vcard/VCardReader.h"
+
+#include "QtPrinters.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace addrell {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+// "FileAs / FullName / CompanyName / MailingAddress" of every card, groups marked "list: ".
+QStringList contactsIn(QIODevice& device, QLocale::Territory home)
+{
+    QStringList contacts;
+    VCardReader(device).readAll([&contacts, home](const VCard& card) {
+        const VCardContact contact(card, home);
+        contacts << (contact.itemClass() == VCardContact::kDistributionListClass ? u"list: "_s
+                                                                                 : QString()) +
+                        QStringList{contact.fileAs(), contact.fullName(), contact.companyName(),
+                                    contact.mailingAddress()}
+                            .join(u" / ");
+    });
+    return contacts;
+}
+
+// One row per fixture: every card as the contact handlers see it, posted from the US.
+TEST(VCardContact, MapsEveryFixtureCard)
+{
+    const std::pair<QString, QStringList> rows[] = {
+        {u"outlook21.vcf"_s,
+         {u"Okafor, Benedikt J. / Dr. Benedikt J. Okafor / Lindqvist & Partner / "
+          u"Grünstraße 12\r\nHinterhaus\r\n10115 Berlin\r\nDeutschland"_s,
+          u"Brennan, Siobhán / Siobhán Brennan /  / 77 Quarry Lane\r\nBozeman, MT  59715"_s,
+          u"Harbour Lights Bakery /  / Harbour Lights Bakery / "
+          u"Unit 4\r\n12 Pier Road\r\nDock Estate\r\nPortland, ME  04101"_s}},
+        {u"evolution30.vcf"_s,
+         {u"Nakamura, Aiko / Aiko Nakamura / Kestrel Instruments; Ltd / "
+          u"400 Research Pkwy\r\nBuilding C\r\nAnn Arbor, MI  48105"_s,
+          u"Fairweather, Colm / Colm Fairweather /  / Via Roma 5\r\n10121  Torino\r\nTO\r\nItaly"_s,
+          u"list: Choir Committee / Choir Committee /  / "_s,
+          u"Berg / Maarten van der Berg /  / "
+          u"Keizersgracht 221\r\n1016 DV  Amsterdam\r\nNetherlands"_s}},
+        {u"vcard40.vcf"_s,
+         {u"Oyelaran, Funmilayo / Funmilayo A. Oyelaran-Whitfield / Meridian Freight / "
+          u"Meridian Freight\r\n1200 Terminal Blvd\r\nSuite 40\r\nCharlotte, NC  28202"_s,
+          u"list: Board of Trustees / Board of Trustees /  / "_s,
+          u"Tremblay, Élodie / Mme Élodie Tremblay /  / "
+          u"Apt 12\r\n455 Rue Sherbrooke Ouest\r\nMontréal, QC  H3A 1B7\r\nCanada"_s,
+          u"Castellanos, Rubén / Rubén Castellanos /  / PO Box 88\r\nTaos, NM  87571"_s}},
+        {u"mapping.vcf"_s,
+         {u"Abara, Chidi / Chidi Abara /  / "_s,
+          u"Bergström, Linnea Maja / Linnea Maja Bergström /  / 3 Pine Ave\r\nTulsa, OK  74104"_s,
+          u"Castillo, Diego / Diego Castillo /  / PO Drawer 9\r\nBoise, ID  83701"_s,
+          u"Dubois, Amélie / Amélie Dubois /  / "_s,
+          u"Ellison, Grace / Grace Ellison /  / "
+          u"221 Baker Street\r\nLondon\r\nNW1 6XE\r\nUnited Kingdom"_s,
+          u"Farouk, Nadia / Nadia Farouk /  / "
+          u"c/o Lone Star Lofts\r\n7 Second St\r\nAustin, TX  78702"_s,
+          u"Grünewald, Tobias / Tobias Grünewald /  / Hauptstraße 5\r\n80331 München\r\nGERMANY"_s,
+          u"Hoffmann, Petra / Petra Hoffmann /  / "
+          u"Hauptstr. 5\r\n80331  München\r\nBayern\r\nGermany"_s,
+          u"Iwu / Iwu /  / 9 Shore Rd\r\nKenosha"_s, u"Jun Wei / Jun Wei /  / 10 Hill Ct"_s,
+          u"Whitaker, Lionel / Lionel Whitaker Jr. / Whitaker Feed & Seed / "_s,
+          u"list: Book Club / Book Club /  / "_s}},
+    };
+    for (const auto& [fixture, expected] : rows) {
+        QFile file(QStringLiteral(ADDRELL_TEST_DATA "/vcard/") + fixture);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << fixture.toStdString();
+        EXPECT_EQ(contactsIn(file, QLocale::UnitedStates), expected) << fixture.toStdString();
+    }
+}
+
+// The country letters are posted in is left off, however the card spells it: in a label, in an
+// address written whole into one field, and in one built from its parts.
+TEST(VCardContact, LeavesOutTheHomeCountry)
+{
+    constexpr auto US = QLocale::UnitedStates;
+    constexpr auto DE = QLocale::Germany;
+    const std::tuple<QLocale::Territory, const char*, QString> rows[] = {
+        {US,
+         "ADR;TYPE=HOME:;;1 Oak St;Dayton;OH;45402;USA\nLABEL;TYPE=HOME:1 Oak St\\nDayton\\, OH "
+         "45402\\nUnited States of America",
+         u"1 Oak St\r\nDayton, OH 45402"_s},
+        {US, "ADR;LABEL=\"Kim Lee^n1 Oak St^nDayton^nu.s.a.\":;;1 Oak St;;;;",
+         u"1 Oak St\r\nDayton"_s},
+        {DE,
+         "ADR;HOME:;;Hauptstr. 5;;;;\nLABEL;HOME;ENCODING=QUOTED-PRINTABLE:Hauptstr. 5=0D=0A80331 "
+         "M=C3=BCnchen=0D=0ADeutschland",
+         u"Hauptstr. 5\r\n80331 München"_s},
+        {DE, "ADR:;Hauptstr. 5\\n80331 München\\nGermany;;;;;", u"Hauptstr. 5\r\n80331 München"_s},
+        {DE, "ADR:;;Hauptstr. 5\\n80331 München\\nDE;;;;", u"Hauptstr. 5\r\n80331 München"_s},
+        // Anyone else's country stays.
+        {DE, "ADR:;;1 Oak St\\nDayton\\, OH 45402\\nUSA;;;;",
+         u"1 Oak St\r\nDayton, OH 45402\r\nUSA"_s},
+    };
+    for (const auto& [home, address, expected] : rows) {
+        QByteArray card =
+            "BEGIN:VCARD\nN:Lee;Kim\nFN:Kim Lee\n" + QByteArray(address) + "\nEND:VCARD\n";
+        QBuffer buffer(&card);
+        buffer.open(QIODevice::ReadOnly);
+        EXPECT_EQ(contactsIn(buffer, home), QStringList{u"Lee, Kim / Kim Lee /  / "_s + expected})
+            << address;
+    }
+}
+
+} // namespace
+} // namespace addrell

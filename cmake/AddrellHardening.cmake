@@ -32,3 +32,6 @@ add_link_options(${ldflags})
 include(CheckPIESupported)
 check_pie_supported()
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+
+install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/lintian-overrides
+        DESTINATION share/lintian/overrides RENAME addrell)

@@ -2,8 +2,8 @@
 
 #include "automation/AutomationError.h"
 #include "ui/main_window/ControlSet.h"
-#include "ui/main_window/TabControl.h"
-#include "ui/main_window/TextBox.h"
+#include "ui/main_window/controls/TabControl.h"
+#include "ui/main_window/controls/TextBox.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "return_address/ReturnAddressView.h"
-#include "ui/main_window/ComboBoxItems.h"
-#include "ui/main_window/ListBoxRows.h"
+#include "ui/main_window/controls/ComboBoxItems.h"
+#include "ui/main_window/controls/ListBoxRows.h"
 
 #include <functional>
 

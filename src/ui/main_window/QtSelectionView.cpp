@@ -2,7 +2,7 @@
 
 #include "contacts/ContactBrowser.h"
 #include "ui/main_window/ControlSet.h"
-#include "ui/main_window/FlexGrid.h"
+#include "ui/main_window/controls/FlexGrid.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -4,8 +4,8 @@
 #include "FakeWord.h"
 #include "ScriptedDialogs.h"
 #include "TempFiles.h"
-#include "ui/main_window/TabControl.h"
-#include "ui/main_window/TextBox.h"
+#include "ui/main_window/controls/TabControl.h"
+#include "ui/main_window/controls/TextBox.h"
 #include "ui/main_window/frmEnvelope.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "ReturnAddressSamples.h"
 #include "WindowTest.h"
-#include "ui/main_window/FlexGrid.h"
+#include "ui/main_window/controls/FlexGrid.h"
 
 #include <QComboBox>
 #include <QLineEdit>

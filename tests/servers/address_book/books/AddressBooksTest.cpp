@@ -6,7 +6,7 @@
 #include "servers/address_book/chooser/AddressBookChooser.h"
 #include "servers/address_book/chooser/FolderChooser.h"
 #include "servers/address_book/chooser/VCardFolderDialog.h"
-#include "ui/main_window/TextBox.h"
+#include "ui/main_window/controls/TextBox.h"
 #include "ui/main_window/frmEnvelope.h"
 
 #include "contacts/ContactFolderLoader.h"

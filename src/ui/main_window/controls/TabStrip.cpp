@@ -1,4 +1,4 @@
-#include "ui/main_window/TabStrip.h"
+#include "ui/main_window/controls/TabStrip.h"
 
 namespace addrell {
 

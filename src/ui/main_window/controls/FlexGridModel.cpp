@@ -1,4 +1,4 @@
-#include "ui/main_window/FlexGridModel.h"
+#include "ui/main_window/controls/FlexGridModel.h"
 
 #include "automation/AutomationError.h"
 #include "util/LineEnds.h"

@@ -1,6 +1,6 @@
-#include "ui/main_window/FlexGrid.h"
+#include "ui/main_window/controls/FlexGrid.h"
 
-#include "ui/main_window/FlexGridModel.h"
+#include "ui/main_window/controls/FlexGridModel.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>

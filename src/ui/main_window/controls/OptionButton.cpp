@@ -1,4 +1,4 @@
-#include "ui/main_window/OptionButton.h"
+#include "ui/main_window/controls/OptionButton.h"
 
 #include <QFocusEvent>
 

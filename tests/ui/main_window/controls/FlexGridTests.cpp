@@ -1,5 +1,5 @@
 #include "automation/AutomationError.h"
-#include "ui/main_window/FlexGrid.h"
+#include "ui/main_window/controls/FlexGrid.h"
 
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>

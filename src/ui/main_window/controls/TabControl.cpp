@@ -1,7 +1,7 @@
-#include "ui/main_window/TabControl.h"
+#include "ui/main_window/controls/TabControl.h"
 
 #include "automation/AutomationError.h"
-#include "ui/main_window/TabStrip.h"
+#include "ui/main_window/controls/TabStrip.h"
 
 #include <QPainter>
 #include <QStyleOptionTabWidgetFrame>

@@ -1,4 +1,4 @@
-#include "ui/main_window/TextBox.h"
+#include "ui/main_window/controls/TextBox.h"
 
 #include "util/LineEnds.h"
 

@@ -1,4 +1,4 @@
-#include "ui/main_window/ComboBoxItems.h"
+#include "ui/main_window/controls/ComboBoxItems.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

@@ -1,4 +1,4 @@
-#include "ui/main_window/ListBoxRows.h"
+#include "ui/main_window/controls/ListBoxRows.h"
 
 #include <QListWidget>
 

@@ -13,8 +13,8 @@
 #include "servers/address_book/AddressBookApplication.h"
 #include "servers/address_book/AddressBookFolder.h"
 #include "servers/address_book/chooser/FolderChooser.h"
-#include "ui/main_window/ControlSet.h"
 #include "ui/main_window/QtContactsView.h"
+#include "ui/main_window/layout/ControlSet.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,7 +1,7 @@
 #include "ui/main_window/QtPrintView.h"
 
-#include "ui/main_window/ControlSet.h"
 #include "ui/main_window/controls/TextBox.h"
+#include "ui/main_window/layout/ControlSet.h"
 
 #include <QRadioButton>
 

@@ -1,9 +1,9 @@
 #include "ui/main_window/QtReturnAddressView.h"
 
 #include "automation/AutomationError.h"
-#include "ui/main_window/ControlSet.h"
 #include "ui/main_window/controls/TabControl.h"
 #include "ui/main_window/controls/TextBox.h"
+#include "ui/main_window/layout/ControlSet.h"
 
 #include <QComboBox>
 #include <QLabel>

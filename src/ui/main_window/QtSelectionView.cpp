@@ -1,8 +1,8 @@
 #include "ui/main_window/QtSelectionView.h"
 
 #include "contacts/ContactBrowser.h"
-#include "ui/main_window/ControlSet.h"
 #include "ui/main_window/controls/FlexGrid.h"
+#include "ui/main_window/layout/ControlSet.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -3,9 +3,9 @@
 #include "automation/AutomationError.h"
 #include "automation/Dialogs.h"
 #include "ui/main_window/ContactDropFilter.h"
-#include "ui/main_window/LayoutTable.h"
 #include "ui/main_window/controls/FlexGrid.h"
 #include "ui/main_window/controls/TabControl.h"
+#include "ui/main_window/layout/LayoutTable.h"
 #include "util/AddBackSlash.h"
 
 #include <QCloseEvent>

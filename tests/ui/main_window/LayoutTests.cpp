@@ -1,5 +1,5 @@
 #include "WindowTest.h"
-#include "ui/main_window/LayoutTable.h"
+#include "ui/main_window/layout/LayoutTable.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "ui/main_window/LayoutTable.h"
+#include "ui/main_window/layout/LayoutTable.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main_window/ControlLayout.h"
+#include "ui/main_window/layout/ControlLayout.h"
 
 #include <QRgb>
 #include <QStringList>

@@ -1,10 +1,10 @@
-#include "ui/main_window/ControlSet.h"
+#include "ui/main_window/layout/ControlSet.h"
 
-#include "ui/main_window/LayoutTable.h"
 #include "ui/main_window/controls/FlexGrid.h"
 #include "ui/main_window/controls/OptionButton.h"
 #include "ui/main_window/controls/TabControl.h"
 #include "ui/main_window/controls/TextBox.h"
+#include "ui/main_window/layout/LayoutTable.h"
 
 #include <QComboBox>
 #include <QFont>

@@ -13,7 +13,7 @@
 #include "servers/address_book/AddressBookApplication.h"
 #include "servers/address_book/AddressBookFolder.h"
 #include "servers/address_book/chooser/FolderChooser.h"
-#include "ui/main_window/QtContactsView.h"
+#include "ui/main_window/adapters/QtContactsView.h"
 #include "ui/main_window/layout/ControlSet.h"
 
 #include <QApplication>

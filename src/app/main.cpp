@@ -1,7 +1,7 @@
 #include "automation/ServerFactories.h"
 #include "servers/address_book/AddressBookApplication.h"
 #include "servers/envelope_printer/EnvelopePrinterServer.h"
-#include "ui/main_window/QtDialogs.h"
+#include "ui/main_window/adapters/QtDialogs.h"
 #include "ui/main_window/frmEnvelope.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "automation/Dialogs.h"
-#include "ui/main_window/ContactDropFilter.h"
+#include "ui/main_window/adapters/ContactDropFilter.h"
 #include "ui/main_window/controls/FlexGrid.h"
 #include "ui/main_window/controls/TabControl.h"
 #include "ui/main_window/layout/LayoutTable.h"

@@ -13,10 +13,10 @@
 #include "return_address/ReturnAddressController.h"
 #include "return_address/ReturnAddressState.h"
 #include "ui/help_window/frmHelp.h"
-#include "ui/main_window/QtContactsView.h"
-#include "ui/main_window/QtPrintView.h"
-#include "ui/main_window/QtReturnAddressView.h"
-#include "ui/main_window/QtSelectionView.h"
+#include "ui/main_window/adapters/QtContactsView.h"
+#include "ui/main_window/adapters/QtPrintView.h"
+#include "ui/main_window/adapters/QtReturnAddressView.h"
+#include "ui/main_window/adapters/QtSelectionView.h"
 #include "ui/main_window/layout/ControlSet.h"
 
 #include <QPointer>

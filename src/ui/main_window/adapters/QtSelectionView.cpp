@@ -1,4 +1,4 @@
-#include "ui/main_window/QtSelectionView.h"
+#include "ui/main_window/adapters/QtSelectionView.h"
 
 #include "contacts/ContactBrowser.h"
 #include "ui/main_window/controls/FlexGrid.h"

@@ -1,4 +1,4 @@
-#include "ui/main_window/ContactDropFilter.h"
+#include "ui/main_window/adapters/ContactDropFilter.h"
 
 #include "servers/address_book/DroppedSelection.h"
 

@@ -1,4 +1,4 @@
-#include "ui/main_window/QtPrintView.h"
+#include "ui/main_window/adapters/QtPrintView.h"
 
 #include "ui/main_window/controls/TextBox.h"
 #include "ui/main_window/layout/ControlSet.h"

@@ -1,4 +1,4 @@
-#include "ui/main_window/QtReturnAddressView.h"
+#include "ui/main_window/adapters/QtReturnAddressView.h"
 
 #include "automation/AutomationError.h"
 #include "ui/main_window/controls/TabControl.h"

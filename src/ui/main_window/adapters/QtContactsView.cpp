@@ -1,4 +1,4 @@
-#include "ui/main_window/QtContactsView.h"
+#include "ui/main_window/adapters/QtContactsView.h"
 
 #include "ui/main_window/controls/FlexGrid.h"
 #include "ui/main_window/controls/TabControl.h"

@@ -1,4 +1,4 @@
-#include "ui/main_window/QtDialogs.h"
+#include "ui/main_window/adapters/QtDialogs.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #include "servers/envelope_printer/EnvelopePrintDestination.h"
 
-#include "servers/envelope_printer/EnvelopePrinterError.h"
 #include "servers/envelope_printer/PdfSaveLocation.h"
+#include "servers/envelope_printer/render/EnvelopePrinterError.h"
 
 #include <QDir>
 #include <QPageSize>

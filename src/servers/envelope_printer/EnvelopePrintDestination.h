@@ -1,9 +1,9 @@
 #pragma once
 
 #include "automation/word/WordApplication.h"
-#include "servers/envelope_printer/EnvelopeRenderer.h"
 #include "servers/envelope_printer/PrintSpooler.h"
 #include "servers/envelope_printer/PrintTarget.h"
+#include "servers/envelope_printer/render/EnvelopeRenderer.h"
 
 #include <span>
 #include <vector>

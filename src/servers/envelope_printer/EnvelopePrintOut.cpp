@@ -1,6 +1,6 @@
 #include "servers/envelope_printer/EnvelopePrintOut.h"
 
-#include "servers/envelope_printer/EnvelopePrinterError.h"
+#include "servers/envelope_printer/render/EnvelopePrinterError.h"
 
 namespace addrell {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "automation/word/WordApplication.h"
-#include "servers/envelope_printer/EnvelopeJob.h"
+#include "servers/envelope_printer/render/EnvelopeJob.h"
 
 namespace addrell {
 

@@ -2,7 +2,7 @@
 
 #include "servers/envelope_printer/EnvelopePrinterBackend.h"
 #include "servers/envelope_printer/EnvelopePrinterDocument.h"
-#include "servers/envelope_printer/EnvelopePrinterError.h"
+#include "servers/envelope_printer/render/EnvelopePrinterError.h"
 
 namespace addrell {
 

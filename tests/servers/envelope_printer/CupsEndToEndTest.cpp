@@ -1,11 +1,11 @@
 #include "PdfPages.h"
 #include "servers/envelope_printer/CupsPrintSpooler.h"
-#include "servers/envelope_printer/EnvelopeJob.h"
 #include "servers/envelope_printer/EnvelopePrintDestination.h"
 #include "servers/envelope_printer/EnvelopePrinterApplication.h"
 #include "servers/envelope_printer/EnvelopePrinterBackend.h"
-#include "servers/envelope_printer/EnvelopePrinterError.h"
 #include "servers/envelope_printer/PdfSaveLocation.h"
+#include "servers/envelope_printer/render/EnvelopeJob.h"
+#include "servers/envelope_printer/render/EnvelopePrinterError.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

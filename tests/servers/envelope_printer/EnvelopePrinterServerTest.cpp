@@ -1,10 +1,10 @@
 #include "PdfPages.h"
 #include "servers/envelope_printer/EnvelopePrinterApplication.h"
 #include "servers/envelope_printer/EnvelopePrinterBackend.h"
-#include "servers/envelope_printer/EnvelopePrinterError.h"
 #include "servers/envelope_printer/EnvelopePrinterGlobal.h"
 #include "servers/envelope_printer/PdfSaveLocation.h"
 #include "servers/envelope_printer/PrintSpooler.h"
+#include "servers/envelope_printer/render/EnvelopePrinterError.h"
 
 #include <QHash>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "servers/envelope_printer/AddressBlock.h"
+#include "servers/envelope_printer/render/AddressBlock.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

@@ -1,6 +1,6 @@
-#include "servers/envelope_printer/EnvelopePlacement.h"
+#include "servers/envelope_printer/render/EnvelopePlacement.h"
 
-#include "servers/envelope_printer/EnvelopeJob.h"
+#include "servers/envelope_printer/render/EnvelopeJob.h"
 
 #include <cmath>
 

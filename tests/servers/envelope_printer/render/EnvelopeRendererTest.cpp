@@ -1,5 +1,5 @@
-#include "servers/envelope_printer/EnvelopeRenderer.h"
-#include "servers/envelope_printer/AddressBlock.h"
+#include "servers/envelope_printer/render/EnvelopeRenderer.h"
+#include "servers/envelope_printer/render/AddressBlock.h"
 
 #include <gtest/gtest.h>
 

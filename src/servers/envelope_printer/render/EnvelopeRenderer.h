@@ -1,7 +1,7 @@
 #pragma once
 
-#include "servers/envelope_printer/EnvelopeJob.h"
-#include "servers/envelope_printer/EnvelopePlacement.h"
+#include "servers/envelope_printer/render/EnvelopeJob.h"
+#include "servers/envelope_printer/render/EnvelopePlacement.h"
 
 #include <QImage>
 #include <QPageSize>

@@ -1,6 +1,6 @@
-#include "servers/envelope_printer/EnvelopeJob.h"
+#include "servers/envelope_printer/render/EnvelopeJob.h"
 
-#include "servers/envelope_printer/EnvelopePrinterError.h"
+#include "servers/envelope_printer/render/EnvelopePrinterError.h"
 
 #include <cmath>
 

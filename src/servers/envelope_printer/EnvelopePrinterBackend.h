@@ -1,6 +1,6 @@
 #pragma once
 
-#include "servers/envelope_printer/PrintTarget.h"
+#include "servers/envelope_printer/destinations/PrintTarget.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #include "servers/envelope_printer/EnvelopePrinterEnvelope.h"
 
-#include "servers/envelope_printer/EnvelopePrintDestination.h"
 #include "servers/envelope_printer/EnvelopePrintOut.h"
 #include "servers/envelope_printer/EnvelopePrinterBackend.h"
+#include "servers/envelope_printer/destinations/EnvelopePrintDestination.h"
 
 #include <utility>
 

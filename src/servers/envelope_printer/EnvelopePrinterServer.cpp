@@ -1,10 +1,10 @@
 #include "servers/envelope_printer/EnvelopePrinterServer.h"
 
-#include "servers/envelope_printer/CupsPrintSpooler.h"
 #include "servers/envelope_printer/EnvelopePrinterApplication.h"
 #include "servers/envelope_printer/EnvelopePrinterBackend.h"
 #include "servers/envelope_printer/EnvelopePrinterGlobal.h"
-#include "servers/envelope_printer/QtPdfSaveLocation.h"
+#include "servers/envelope_printer/destinations/CupsPrintSpooler.h"
+#include "servers/envelope_printer/destinations/QtPdfSaveLocation.h"
 
 namespace addrell {
 

@@ -1,9 +1,9 @@
 #include "PdfPages.h"
-#include "servers/envelope_printer/CupsPrintSpooler.h"
-#include "servers/envelope_printer/EnvelopePrintDestination.h"
 #include "servers/envelope_printer/EnvelopePrinterApplication.h"
 #include "servers/envelope_printer/EnvelopePrinterBackend.h"
-#include "servers/envelope_printer/PdfSaveLocation.h"
+#include "servers/envelope_printer/destinations/CupsPrintSpooler.h"
+#include "servers/envelope_printer/destinations/EnvelopePrintDestination.h"
+#include "servers/envelope_printer/destinations/PdfSaveLocation.h"
 #include "servers/envelope_printer/render/EnvelopeJob.h"
 #include "servers/envelope_printer/render/EnvelopePrinterError.h"
 

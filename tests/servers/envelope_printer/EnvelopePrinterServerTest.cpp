@@ -2,8 +2,8 @@
 #include "servers/envelope_printer/EnvelopePrinterApplication.h"
 #include "servers/envelope_printer/EnvelopePrinterBackend.h"
 #include "servers/envelope_printer/EnvelopePrinterGlobal.h"
-#include "servers/envelope_printer/PdfSaveLocation.h"
-#include "servers/envelope_printer/PrintSpooler.h"
+#include "servers/envelope_printer/destinations/PdfSaveLocation.h"
+#include "servers/envelope_printer/destinations/PrintSpooler.h"
 #include "servers/envelope_printer/render/EnvelopePrinterError.h"
 
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "servers/envelope_printer/QtPdfSaveLocation.h"
+#include "servers/envelope_printer/destinations/QtPdfSaveLocation.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "automation/word/WordApplication.h"
-#include "servers/envelope_printer/PrintSpooler.h"
-#include "servers/envelope_printer/PrintTarget.h"
+#include "servers/envelope_printer/destinations/PrintSpooler.h"
+#include "servers/envelope_printer/destinations/PrintTarget.h"
 #include "servers/envelope_printer/render/EnvelopeRenderer.h"
 
 #include <span>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "servers/envelope_printer/PrintSpooler.h"
+#include "servers/envelope_printer/destinations/PrintSpooler.h"
 
 namespace addrell {
 

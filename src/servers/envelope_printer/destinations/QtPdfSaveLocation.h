@@ -1,6 +1,6 @@
 #pragma once
 
-#include "servers/envelope_printer/PdfSaveLocation.h"
+#include "servers/envelope_printer/destinations/PdfSaveLocation.h"
 
 namespace addrell {
 

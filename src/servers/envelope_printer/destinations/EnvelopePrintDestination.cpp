@@ -1,6 +1,6 @@
-#include "servers/envelope_printer/EnvelopePrintDestination.h"
+#include "servers/envelope_printer/destinations/EnvelopePrintDestination.h"
 
-#include "servers/envelope_printer/PdfSaveLocation.h"
+#include "servers/envelope_printer/destinations/PdfSaveLocation.h"
 #include "servers/envelope_printer/render/EnvelopePrinterError.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "servers/envelope_printer/CupsPrintSpooler.h"
+#include "servers/envelope_printer/destinations/CupsPrintSpooler.h"
 
 #include <cups/cups.h>
 

@@ -217,7 +217,7 @@ TEST_F(AddressBooks, ChooserListsBooksOfEveryKindAndTheChosenOneFillsTheGrid)
 
     EXPECT_EQ(listed,
               (QStringList{u"Contacts server|"_s, u"  Addrell Test|"_s, u"  Personal|"_s,
-                           u"Thunderbird|"_s, u"  x1|"_s, u"    Personal Address Book|2"_s,
+                           u"Thunderbird|"_s, u"  x1|"_s, u"    Personal Address Book|1"_s,
                            u"    Clients \"A\u00e9\"|2"_s, u"    Collected Addresses|0"_s,
                            u"  work|"_s, u"    Personal Address Book|1"_s, u"Folders|"_s,
                            u"  Work|"_s, u"  .contacts|"_s, u"Other file or folder\u2026|"_s}));

@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -25,6 +26,7 @@
 #include <gtest/gtest.h>
 #include <libebook/libebook.h>
 
+#include <csignal>
 #include <iostream>
 
 namespace addrell {
@@ -118,6 +120,47 @@ user_pref("ldap_2.servers.Gone.filename", "abook-9.sqlite");
                   u"Aiko Nakamura|400 Research Pkwy\r\nAnn Arbor, MI  48105"_s}));
     EXPECT_EQ(view.status, u"3 Contacts from Addrell Test"_s);
     EXPECT_TRUE(dialogs.messages().empty());
+}
+
+// The process that owns `name` on the session bus; 0 when none does.
+pid_t ownerOf(const char* name)
+{
+    glib::ErrorSlot error;
+    const glib::Object<GDBusConnection> bus(
+        g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, error.out()));
+    GVariant* reply = g_dbus_connection_call_sync(
+        bus.get(), "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+        "GetConnectionUnixProcessID", g_variant_new("(s)", name), G_VARIANT_TYPE("(u)"),
+        G_DBUS_CALL_FLAGS_NONE, -1, nullptr, error.out());
+    guint32 pid = 0;
+    if (reply != nullptr) {
+        g_variant_get(reply, "(u)", &pid);
+        g_variant_unref(reply);
+    }
+    return static_cast<pid_t>(pid);
+}
+
+TEST_F(AddressBooks, ABookServerThatStopsAnsweringFailsTheLoadInSecondsAndTheProgramGoesOn)
+{
+    REQUIRE_SERVER("running");
+    createServerBook("Addrell Stopped",
+                     {"FN:Colm Fairweather\r\nADR;TYPE=HOME:;;2 Quay St;Boston;MA;02110;\r\n"});
+    const pid_t factory = ownerOf("org.gnome.evolution.dataserver.AddressBook10");
+    ASSERT_GT(factory, 0);
+    const auto resume = qScopeGuard([factory] { kill(factory, SIGCONT); }); // for the teardown
+    QElapsedTimer timer;
+    timer.start();
+    const QStringList messages =
+        load(u"Addrell Stopped"_s, [factory] { ASSERT_EQ(kill(factory, SIGSTOP), 0); });
+    // Loosely: a load without a deadline waits out two D-Bus timeouts, 50 s.
+    EXPECT_LT(timer.elapsed(), 20'000);
+    EXPECT_EQ(messages,
+              QStringList{u"Error No: -2147352567\r\nDescription: The contacts server could "
+                          "not read the address book \"Addrell Stopped\": it did not answer "
+                          "within 5 seconds."_s});
+    kill(factory, SIGCONT);
+    EXPECT_EQ(load(u"Addrell Stopped"_s), QStringList());
+    EXPECT_EQ(grid(), QStringList{u"Colm Fairweather|2 Quay St\r\nBoston, MA  02110"_s});
 }
 
 TEST(AddressBooksAbsent, ContactsServerGroupIsLeftOut)

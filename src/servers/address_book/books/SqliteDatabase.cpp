@@ -36,7 +36,7 @@ SqliteDatabase::SqliteDatabase(const QString& path) : m_copy(path)
     if (m_copy.path().isEmpty()) {
         return;
     }
-    // Writable, as SQLite needs to replay the copied log; the copy is ours and is never written.
+    // Read-write, as SQLite indexes the copied log in a file beside the copy.
     sqlite3* database = nullptr;
     sqlite3_open_v2(QFile::encodeName(m_copy.path()).constData(), &database,
                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);

@@ -103,13 +103,12 @@ std::optional<qint64> ThunderbirdBook::count() const
 {
     const SqliteDatabase database(m_path);
     const Schema schema = schemaOf(database);
-    qint64 total = 0;
     // Contacts alone, as the grid shows them: a mailing list is no contact.
     const char* sql = schema == Schema::Cards ? "SELECT COUNT(*) FROM cards"
                                               : "SELECT COUNT(DISTINCT card) FROM properties";
-    if (schema == Schema::None || !database.query(sql, [&total](const SqliteDatabase::Row& row) {
-            total = row.integer(0);
-        })) {
+    qint64 total = 0;
+    const auto take = [&total](const SqliteDatabase::Row& row) { total = row.integer(0); };
+    if (schema == Schema::None || !database.query(sql, take)) {
         return std::nullopt;
     }
     return total;

@@ -41,27 +41,35 @@ private:
     std::jthread m_watch; // last: stopped and joined before the rest goes
 };
 
-AutomationError loadError(const QString& book, const char* reason)
+AutomationError loadError(const QString& book, GCancellable* cancellable, const char* reason)
 {
+    const QString why = g_cancellable_is_cancelled(cancellable)
+                            ? QStringLiteral("it did not answer within %1 seconds.")
+                                  .arg(std::chrono::duration_cast<std::chrono::seconds>(
+                                           ContactsServerBooks::kReadTimeout)
+                                           .count())
+                            : QString::fromUtf8(reason);
     return AutomationError(
         AddressBookError::kServerException,
         QStringLiteral("The contacts server could not read the address book \"%1\": %2")
-            .arg(book, QString::fromUtf8(reason)),
+            .arg(book, why),
         AddressBookError::kSource);
 }
 
 void readBook(ESource* source, const QString& name, const VCardReader::CardSink& sink)
 {
+    // A server that stopped answering would hold the window for two D-Bus timeouts.
+    const glib::Object<GCancellable> cancellable(g_cancellable_new());
     glib::ErrorSlot error;
-    const glib::Object<EClient> client(
-        e_book_client_connect_sync(source, kDoNotWait, nullptr, error.out()));
-    if (!client) {
-        throw loadError(name, error.message());
-    }
     GSList* found = nullptr;
-    if (!e_book_client_get_contacts_sync(E_BOOK_CLIENT(client.get()), kAllCards, &found, nullptr,
-                                         error.out())) {
-        throw loadError(name, error.message());
+    {
+        const Deadline deadline(cancellable.get(), ContactsServerBooks::kReadTimeout);
+        const glib::Object<EClient> client(
+            e_book_client_connect_sync(source, kDoNotWait, cancellable.get(), error.out()));
+        if (!client || !e_book_client_get_contacts_sync(E_BOOK_CLIENT(client.get()), kAllCards,
+                                                        &found, cancellable.get(), error.out())) {
+            throw loadError(name, cancellable.get(), error.message());
+        }
     }
     const glib::ObjectSList contacts(found);
     QByteArray text;

@@ -12,6 +12,8 @@ namespace addrell {
 class ContactsServerBooks {
 public:
     static constexpr std::chrono::milliseconds kLookupTimeout{1000};
+    // How long connecting to a book and reading its cards may take before the load fails.
+    static constexpr std::chrono::milliseconds kReadTimeout{5000};
 
     ContactsServerBooks() = delete;
 

@@ -1,6 +1,6 @@
 #include "servers/address_book/books/SqliteDatabase.h"
 
-#include <QUrl>
+#include <QFile>
 
 #include <sqlite3.h>
 
@@ -31,22 +31,26 @@ void SqliteDatabase::Close::operator()(sqlite3* database) const noexcept
     sqlite3_close_v2(database);
 }
 
-SqliteDatabase::SqliteDatabase(const QString& path)
+SqliteDatabase::SqliteDatabase(const QString& path) : m_copy(path)
 {
-    // immutable=1: no locks taken or honoured, no journal read, so a running owner is neither
-    // disturbed nor waited for.
-    QUrl uri = QUrl::fromLocalFile(path);
-    uri.setQuery(QStringLiteral("mode=ro&immutable=1"));
+    if (m_copy.path().isEmpty()) {
+        return;
+    }
+    // Read-write, as SQLite indexes the copied log in a file beside the copy.
     sqlite3* database = nullptr;
-    sqlite3_open_v2(uri.toEncoded().constData(), &database,
-                    SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
+    sqlite3_open_v2(QFile::encodeName(m_copy.path()).constData(), &database,
+                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     m_database.reset(database); // set even on failure: the handle must be closed all the same
+    if (database != nullptr) {  // nothing to move from the log into a file removed next
+        sqlite3_db_config(database, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    }
 }
 
 bool SqliteDatabase::query(const char* sql, const std::function<void(const Row&)>& row) const
 {
     sqlite3_stmt* prepared = nullptr;
-    if (sqlite3_prepare_v2(m_database.get(), sql, -1, &prepared, nullptr) != SQLITE_OK) {
+    if (!m_database ||
+        sqlite3_prepare_v2(m_database.get(), sql, -1, &prepared, nullptr) != SQLITE_OK) {
         return false; // nothing was prepared
     }
     const std::unique_ptr<sqlite3_stmt, Finalize> statement(prepared);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "servers/address_book/books/DatabaseCopy.h"
+
 #include <QString>
 
 #include <functional>
@@ -10,8 +12,9 @@ struct sqlite3_stmt;
 
 namespace addrell {
 
-// Another program's SQLite database, opened read-only and immutable: its owner may be running
-// and may hold it locked, and nothing here ever writes to it or waits for it.
+// Another program's SQLite database, read from a private copy taken when it is opened: its owner
+// may be running, hold it locked and keep its newest rows in its log, and nothing here ever
+// writes to it, locks it or waits for it.
 class SqliteDatabase {
 public:
     // A row of a query, read by column number.
@@ -25,7 +28,8 @@ public:
         sqlite3_stmt* m_statement;
     };
 
-    // Opening never fails here; a file that is missing or no database fails on the first query.
+    // Opening never fails here; a file that is missing, unreadable or no database fails on the
+    // first query.
     explicit SqliteDatabase(const QString& path);
 
     // Runs `sql`, handing each row to `row`; false when the query failed (no database, a damaged
@@ -36,7 +40,8 @@ private:
     struct Close {
         void operator()(sqlite3* database) const noexcept;
     };
-    std::unique_ptr<sqlite3, Close> m_database;
+    DatabaseCopy m_copy;
+    std::unique_ptr<sqlite3, Close> m_database; // closed before the copy goes
 };
 
 } // namespace addrell

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
@@ -80,19 +81,34 @@ QByteArray listCard(const QString& name)
         .toUtf8();
 }
 
+enum class Schema { None, Cards, Properties };
+
+// Which tables hold the cards; None for a file that is no address book or is damaged.
+Schema schemaOf(const SqliteDatabase& database)
+{
+    QSet<QString> tables;
+    if (!database.query("SELECT name FROM sqlite_master WHERE type = 'table'",
+                        [&tables](const SqliteDatabase::Row& row) { tables << row.text(0); }) ||
+        !tables.contains(u"properties"_s) || !tables.contains(u"lists"_s)) {
+        return Schema::None;
+    }
+    return tables.contains(u"cards"_s) ? Schema::Cards : Schema::Properties;
+}
+
 } // namespace
 
 ThunderbirdBook::ThunderbirdBook(QString path) : m_path(std::move(path)) {}
 
 std::optional<qint64> ThunderbirdBook::count() const
 {
-    qint64 total = 0;
     const SqliteDatabase database(m_path);
-    const bool read =
-        database.query("SELECT (SELECT COUNT(*) FROM cards) + (SELECT COUNT(*) FROM lists)",
-                       [&total](const SqliteDatabase::Row& row) { total = row.integer(0); });
-    // A book without `properties` cannot be read either.
-    if (!read || !database.query("SELECT 1 FROM properties LIMIT 1", [](const auto&) {})) {
+    const Schema schema = schemaOf(database);
+    // Contacts alone, as the grid shows them: a mailing list is no contact.
+    const char* sql = schema == Schema::Cards ? "SELECT COUNT(*) FROM cards"
+                                              : "SELECT COUNT(DISTINCT card) FROM properties";
+    qint64 total = 0;
+    const auto take = [&total](const SqliteDatabase::Row& row) { total = row.integer(0); };
+    if (schema == Schema::None || !database.query(sql, take)) {
         return std::nullopt;
     }
     return total;
@@ -101,12 +117,18 @@ std::optional<qint64> ThunderbirdBook::count() const
 void ThunderbirdBook::readCards(const VCardReader::CardSink& sink) const
 {
     const SqliteDatabase database(m_path);
+    const Schema schema = schemaOf(database);
+    // A card is the rows of `properties` that share it; before Thunderbird 102 `cards` listed
+    // them.
+    const char* orderSql = schema == Schema::Cards
+                               ? "SELECT uid FROM cards ORDER BY rowid"
+                               : "SELECT card FROM properties GROUP BY card ORDER BY MIN(rowid)";
     QStringList order;
     QHash<QString, Fields> cards;
     QByteArray lists;
     const bool read =
-        database.query("SELECT uid FROM cards ORDER BY rowid",
-                       [&](const SqliteDatabase::Row& row) { order << row.text(0); }) &&
+        schema != Schema::None &&
+        database.query(orderSql, [&](const SqliteDatabase::Row& row) { order << row.text(0); }) &&
         database.query("SELECT card, name, value FROM properties",
                        [&](const SqliteDatabase::Row& row) {
                            cards[row.text(0)].insert(row.text(1), row.text(2));

@@ -9,12 +9,13 @@
 namespace addrell {
 
 // One of Thunderbird's address book files (`abook.sqlite`, `history.sqlite`, `abook-N.sqlite`),
-// read and never written: its cards as vCards, its mailing lists as group cards.
+// read from a private copy of the file and its log, taken at each count and each read: its cards
+// as vCards, its mailing lists as group cards.
 class ThunderbirdBook {
 public:
     explicit ThunderbirdBook(QString path);
 
-    // Cards and lists together; nothing when the file is no address book or is damaged.
+    // Its contacts, not its lists; nothing when the file is no address book or is damaged.
     [[nodiscard]] std::optional<qint64> count() const;
 
     // Hands every card, then every list, to `sink`, in the order they were added. A card's vCard

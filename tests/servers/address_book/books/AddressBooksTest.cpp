@@ -1,21 +1,13 @@
+#include "AddressBooksFixture.h"
+
 #include "servers/address_book/AddressBookApplication.h"
-#include "servers/address_book/AddressBookFolder.h"
 #include "servers/address_book/books/ContactsServerBooks.h"
 #include "servers/address_book/books/GLibObjects.h"
-#include "servers/address_book/books/ThunderbirdBooks.h"
-#include "servers/address_book/chooser/AddressBookChooser.h"
-#include "servers/address_book/chooser/FolderChooser.h"
 #include "servers/address_book/chooser/VCardFolderDialog.h"
 #include "ui/main_window/controls/TextBox.h"
 #include "ui/main_window/frmEnvelope.h"
 
-#include "contacts/ContactFolderLoader.h"
-#include "contacts/UseContact.h"
-
-#include "ErrorNumber.h"
-#include "FakeOutlook.h"
-#include "ScriptedDialogs.h"
-#include "TempFiles.h"
+#include "QtPrinters.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -24,8 +16,8 @@
 #include <QElapsedTimer>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -33,26 +25,14 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <libebook/libebook.h>
-#include <sqlite3.h>
 
+#include <csignal>
 #include <iostream>
 
 namespace addrell {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
-
-const QByteArray kCard = "BEGIN:VCARD\r\nFN:Harbour Lights Bakery\r\n"
-                         "ADR;TYPE=WORK:;;12 Pier Road;Portland;ME;04101;\r\nEND:VCARD\r\n";
-
-// tools/contacts-test-server tells whether the bus has a contacts server; CI never skips.
-#define REQUIRE_SERVER(state)                                                                      \
-    if (qgetenv("ADDRELL_CONTACTS_SERVER") != (state)) {                                           \
-        if (qEnvironmentVariableIsSet("CI")) {                                                     \
-            FAIL() << "run through tools/contacts-test-server";                                    \
-        }                                                                                          \
-        GTEST_SKIP() << "run through tools/contacts-test-server";                                  \
-    }
 
 // A local address book on the contacts server holding `cards`.
 void createServerBook(const char* name, const QList<QByteArray>& cards)
@@ -85,103 +65,6 @@ void createServerBook(const char* name, const QList<QByteArray>& cards)
         << error.message();
 }
 
-// A Thunderbird address book file with Thunderbird's tables, `rows` inserted.
-void writeThunderbirdBook(const QString& path, const char* rows = "")
-{
-    const QByteArray sql = "BEGIN; CREATE TABLE cards (uid TEXT PRIMARY KEY, localId INTEGER);"
-                           "CREATE TABLE properties (card TEXT, name TEXT, value TEXT);"
-                           "CREATE TABLE lists (uid TEXT PRIMARY KEY, localId INTEGER, name TEXT,"
-                           " nickName TEXT, description TEXT);"
-                           "CREATE TABLE list_cards (list TEXT, card TEXT);" +
-                           QByteArray(rows) + "COMMIT;";
-    sqlite3* database = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &database), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(database, sql.constData(), {}, {}, {}), SQLITE_OK);
-    sqlite3_close(database);
-}
-
-// Two profiles: the first with four books named in its prefs.js, one of them no database.
-QString writeThunderbirdHome(const testing::TempFiles& home)
-{
-    const QString ini = u"[Profile0]\nName=%1\nIsRelative=1\nPath=%1\n"_s;
-    home.write(u".thunderbird/profiles.ini"_s, ini.arg(u"x1"_s).toUtf8());
-    const QString flatpak = u".var/app/org.mozilla.Thunderbird/.thunderbird"_s;
-    home.write(flatpak + u"/profiles.ini"_s, ini.arg(u"work"_s).toUtf8());
-    writeThunderbirdBook(home.write(flatpak + u"/work/abook.sqlite"_s, {}),
-                         "INSERT INTO cards VALUES ('a', 1);");
-    const QString profile = QFileInfo(home.write(u".thunderbird/x1/prefs.js"_s, R"(
-user_pref("ldap_2.servers.Clients.description", "Clients \"A\u00e9\"");
-user_pref("ldap_2.servers.Clients.filename", "abook-1.sqlite");
-user_pref("ldap_2.servers.Old.description", "Old");
-user_pref("ldap_2.servers.Old.filename", "abook-2.sqlite");
-user_pref("ldap_2.servers.history.description", "chrome://messenger/locale/ab.properties");)"))
-                                .path();
-    writeThunderbirdBook(profile + u"/abook.sqlite"_s, R"(
-INSERT INTO cards VALUES ('a', 1); INSERT INTO lists VALUES ('l', 1, 'Choir', '', '');
-INSERT INTO properties VALUES ('a', 'DisplayName', 'Old Name'), ('a', '_vCard', 'BEGIN:VCARD
-VERSION:4.0
-FN:Ines Duarte
-N:Duarte;Ines;;;
-ADR;TYPE=work:;;Rua Augusta 10;Lisboa;;1100-053;Portugal
-END:VCARD');)");
-    writeThunderbirdBook(profile + u"/abook-1.sqlite"_s, R"(
-INSERT INTO cards VALUES ('j', 1), ('a', 2); INSERT INTO properties VALUES
-('j', 'DisplayName', 'Jonas Weber'), ('j', 'LastName', 'Weber'),
-('j', 'WorkAddress', 'Hauptstr. 5'), ('j', 'WorkAddress2', 'Hinterhaus'),
-('j', 'WorkCity', 'Berlin'), ('j', 'WorkZipCode', '10115'), ('j', 'WorkCountry', 'Germany'),
-('a', 'FirstName', 'Ana'), ('a', 'LastName', 'Ruiz'), ('a', 'HomeAddress', '12 Elm St'),
-('a', 'HomeCity', 'Portland'), ('a', 'HomeState', 'OR'), ('a', 'HomeZipCode', '97201');)");
-    home.write(u".thunderbird/x1/abook-2.sqlite"_s, kCard);
-    writeThunderbirdBook(profile + u"/history.sqlite"_s);
-    return profile;
-}
-
-// "class|full name|mailing address" for every item of the book, in file-as order.
-QStringList itemsOf(const AddressBook& book)
-{
-    const auto items = AddressBookFolder::open(book, QLocale::UnitedStates)->Items();
-    items->Sort(u"[FileAs]"_s, Variant(false));
-    QStringList rows;
-    items->ForEach([&rows](outlook::Item& item) {
-        rows << (item.Class() == outlook::olContact
-                     ? u"40|%1|%2"_s.arg(item.FullName(), item.MailingAddress())
-                     : QString::number(item.Class()));
-    });
-    return rows;
-}
-
-// A picker of other files that is always cancelled.
-class CancelledFolderChooser : public FolderChooser {
-public:
-    std::optional<QString> choose() override { return ++timesShown, std::nullopt; }
-    int timesShown = 0;
-};
-
-// The contact handlers over the real servers, the chooser looking for books in `home` too.
-class AddressBooks : public ::testing::Test {
-protected:
-    AddressBooks()
-    {
-        factories.outlookApplication = [this] {
-            auto chooser = std::make_shared<AddressBookChooser>(
-                DesktopAddressBooks::Places{home.path(), home.path() + u"/data"_s,
-                                            ContactsServerBooks::kLookupTimeout},
-                other);
-            return std::make_shared<AddressBookApplication>([chooser] { return chooser->choose(); },
-                                                            QLocale::UnitedStates);
-        };
-    }
-
-    testing::TempFiles home;
-    std::shared_ptr<CancelledFolderChooser> other = std::make_shared<CancelledFolderChooser>();
-    ServerFactories factories;
-    testing::ScriptedDialogs dialogs;
-    testing::FakeContactsView view;
-    ContactsState state;
-    ContactFolderLoader loader{state, factories, view, dialogs};
-    UseContact useContact{state, factories, loader, view, dialogs};
-};
-
 TEST_F(AddressBooks, ChooserListsBooksOfEveryKindAndTheChosenOneFillsTheGrid)
 {
     REQUIRE_SERVER("running");
@@ -194,7 +77,14 @@ TEST_F(AddressBooks, ChooserListsBooksOfEveryKindAndTheChosenOneFillsTheGrid)
          "FN:Colm Fairweather\r\nADR;TYPE=HOME:;;2 Quay St;Boston;MA;02110;\r\n",
          "EMAIL:nobody@example.org\r\nADR;TYPE=WORK:;;1 Main St;Springfield;IL;62701;\r\n",
          "FN:Choir\r\nX-EVOLUTION-LIST:TRUE\r\n"});
-    writeThunderbirdHome(home);
+    // Thunderbird's data folder after it quit, and a book whose file is gone.
+    copyThunderbirdFiles(u"closed"_s, home.path() + u"/.thunderbird"_s);
+    QFile prefs(home.path() + u"/.thunderbird/u1ckzp86.default-default/prefs.js"_s);
+    ASSERT_TRUE(prefs.open(QIODevice::Append));
+    prefs.write(R"(user_pref("ldap_2.servers.Gone.description", "Gone");
+user_pref("ldap_2.servers.Gone.filename", "abook-9.sqlite");
+)");
+    prefs.close();
     home.write(u"data/contacts/work/displayname"_s, "Work\n");
     home.write(u"data/contacts/work/a.VCF"_s, kCard);
     home.write(u"data/contacts/notes/readme.txt"_s, {});
@@ -215,19 +105,15 @@ TEST_F(AddressBooks, ChooserListsBooksOfEveryKindAndTheChosenOneFillsTheGrid)
     QGuiApplication::clipboard()->clear(); // no selection: Use Contact goes to the chooser
     useContact.cmdPreview_Click();
 
+    // The profile holding no book is no level of its own.
     EXPECT_EQ(listed,
               (QStringList{u"Contacts server|"_s, u"  Addrell Test|"_s, u"  Personal|"_s,
-                           u"Thunderbird|"_s, u"  x1|"_s, u"    Personal Address Book|2"_s,
-                           u"    Clients \"A\u00e9\"|2"_s, u"    Collected Addresses|0"_s,
-                           u"  work|"_s, u"    Personal Address Book|1"_s, u"Folders|"_s,
+                           u"Thunderbird|"_s, u"  Personal Address Book|6"_s, u"  Club Members|3"_s,
+                           u"  Team (CardDAV)|2"_s, u"  Collected Addresses|0"_s, u"Folders|"_s,
                            u"  Work|"_s, u"  .contacts|"_s, u"Other file or folder\u2026|"_s}));
     EXPECT_EQ(other->timesShown, 1);
     // File-as order; the contact without a name and the list are no rows.
-    QStringList grid;
-    for (int row = 1; row < view.table.Rows(); ++row) {
-        grid << view.table.TextMatrix(row, 1) + u'|' + view.table.TextMatrix(row, 2);
-    }
-    EXPECT_EQ(grid,
+    EXPECT_EQ(grid(),
               (QStringList{
                   u"Maarten van der Berg|Keizersgracht 12\r\n1015 CX  Amsterdam\r\nNetherlands"_s,
                   u"Colm Fairweather|2 Quay St\r\nBoston, MA  02110"_s,
@@ -236,37 +122,51 @@ TEST_F(AddressBooks, ChooserListsBooksOfEveryKindAndTheChosenOneFillsTheGrid)
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
+// The process that owns `name` on the session bus; 0 when none does.
+pid_t ownerOf(const char* name)
+{
+    glib::ErrorSlot error;
+    const glib::Object<GDBusConnection> bus(
+        g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, error.out()));
+    GVariant* reply = g_dbus_connection_call_sync(
+        bus.get(), "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+        "GetConnectionUnixProcessID", g_variant_new("(s)", name), G_VARIANT_TYPE("(u)"),
+        G_DBUS_CALL_FLAGS_NONE, -1, nullptr, error.out());
+    guint32 pid = 0;
+    if (reply != nullptr) {
+        g_variant_get(reply, "(u)", &pid);
+        g_variant_unref(reply);
+    }
+    return static_cast<pid_t>(pid);
+}
+
+TEST_F(AddressBooks, ABookServerThatStopsAnsweringFailsTheLoadInSecondsAndTheProgramGoesOn)
+{
+    REQUIRE_SERVER("running");
+    createServerBook("Addrell Stopped",
+                     {"FN:Colm Fairweather\r\nADR;TYPE=HOME:;;2 Quay St;Boston;MA;02110;\r\n"});
+    const pid_t factory = ownerOf("org.gnome.evolution.dataserver.AddressBook10");
+    ASSERT_GT(factory, 0);
+    const auto resume = qScopeGuard([factory] { kill(factory, SIGCONT); }); // for the teardown
+    QElapsedTimer timer;
+    timer.start();
+    const QStringList messages =
+        load(u"Addrell Stopped"_s, [factory] { ASSERT_EQ(kill(factory, SIGSTOP), 0); });
+    // Loosely: a load without a deadline waits out two D-Bus timeouts, 50 s.
+    EXPECT_LT(timer.elapsed(), 20'000);
+    EXPECT_EQ(messages,
+              QStringList{u"Error No: -2147352567\r\nDescription: The contacts server could "
+                          "not read the address book \"Addrell Stopped\": it did not answer "
+                          "within 5 seconds."_s});
+    kill(factory, SIGCONT);
+    EXPECT_EQ(load(u"Addrell Stopped"_s), QStringList());
+    EXPECT_EQ(grid(), QStringList{u"Colm Fairweather|2 Quay St\r\nBoston, MA  02110"_s});
+}
+
 TEST(AddressBooksAbsent, ContactsServerGroupIsLeftOut)
 {
     REQUIRE_SERVER("absent");
     EXPECT_TRUE(ContactsServerBooks::find().empty());
-}
-
-TEST(ThunderbirdBooks, ReadsOwnAndOldStyleCardsWhileLockedAndNoOtherFile)
-{
-    testing::TempFiles home;
-    const QString profile = writeThunderbirdHome(home);
-    // Thunderbird in the middle of a write: a plain reader would get "database is locked".
-    sqlite3* writer = nullptr;
-    ASSERT_EQ(sqlite3_open((profile + u"/abook.sqlite"_s).toUtf8().constData(), &writer),
-              SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE; DELETE FROM properties", {}, {}, {}),
-              SQLITE_OK);
-    const std::vector<AddressBook> books = ThunderbirdBooks::find(home.path())->groups.at(0).books;
-    EXPECT_EQ(
-        itemsOf(books.at(0)),
-        (QStringList{u"69"_s, u"40|Ines Duarte|Rua Augusta 10\r\n1100-053  Lisboa\r\nPortugal"_s}));
-    EXPECT_EQ(
-        itemsOf(books.at(1)),
-        (QStringList{u"40|Ana Ruiz|12 Elm St\r\nPortland, OR  97201"_s,
-                     u"40|Jonas Weber|Hauptstr. 5\r\nHinterhaus\r\n10115  Berlin\r\nGermany"_s}));
-    sqlite3_close(writer);
-    // Chosen as any other file, a file that is no address book is unreadable.
-    const auto folder = AddressBookFolder::open(
-        AddressBook::fromPath(profile + u"/abook-2.sqlite"_s), QLocale::UnitedStates);
-    EXPECT_EQ(folder->Name(), u"Old"_s);
-    EXPECT_EQ(testing::errorNumber([&] { (void)folder->Items()->Count(); }),
-              RuntimeError::PathFileAccessError);
 }
 
 TEST(VCardFolderDialog, ShowsFoldersButNoFilesAndTakesOneWithCards)

@@ -50,12 +50,14 @@ protected:
         }
         loadFolder(contents);
     }
-    // Runs a browsing handler; the address box must then show that row, stored as current.
+    // Runs a browsing handler; the address box must then show that row, stored as current and
+    // selected alone in the grid.
     void browse(void (ContactBrowser::*handler)(), int row)
     {
         (browser.*handler)();
         EXPECT_EQ(view.address, rowText(row));
         EXPECT_EQ(state.varCurRow, Variant(std::int32_t{row}));
+        EXPECT_EQ(view.table.selectedRow, row);
     }
 
     std::shared_ptr<testing::OutlookWorld> world = std::make_shared<testing::OutlookWorld>();

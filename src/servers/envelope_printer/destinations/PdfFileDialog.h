@@ -18,7 +18,6 @@ public:
     [[nodiscard]] std::optional<QString> chosenFile() const;
     [[nodiscard]] static QString withPdfSuffix(const QString& fileName);
 
-public slots:
     void accept() override;
 };
 

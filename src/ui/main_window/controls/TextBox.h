@@ -16,7 +16,7 @@ public:
     [[nodiscard]] QString addressText() const;
     void setAddressText(const QString& text);
 
-signals:
+Q_SIGNALS:
     // The user changed the text: typed, pasted, dropped, cut or undid; not setAddressText.
     void edited();
 

@@ -9,37 +9,9 @@
 #include "contacts/ContactsState.h"
 #include "contacts/ContactsView.h"
 
-#include <QStringList>
-
 #include <cstdint>
 
 namespace addrell {
-
-namespace {
-
-bool sameName(const QString& a, const QString& b)
-{
-    return a.simplified().compare(b.simplified(), Qt::CaseInsensitive) == 0;
-}
-
-// The person's name, the company they are reached at, the address. A company's own card, and an
-// address whose first line names the company already, give the company once.
-QString recipient(const QString& name, const QString& company, const QString& address)
-{
-    const QString crlf = QStringLiteral("\r\n");
-    QStringList lines;
-    if (!name.isEmpty()) {
-        lines << name;
-    }
-    if (!company.isEmpty() && !sameName(company, name) &&
-        !sameName(company, address.section(crlf, 0, 0))) {
-        lines << company;
-    }
-    lines << address;
-    return lines.join(crlf);
-}
-
-} // namespace
 
 UseContact::UseContact(ContactsState& state, const ServerFactories& factories,
                        ContactFolderLoader& loader, ContactsView& view, Dialogs& dialogs)
@@ -73,16 +45,20 @@ bool UseContact::takeSelectedContact()
         return false;
     }
 
-    const QString name = contact.FullName();
-    const QString company = contact.CompanyName();
-    if (name.isEmpty() && company.isEmpty()) {
+    const QString crlf = QStringLiteral("\r\n");
+    QString text;
+    if (!contact.FullName().isEmpty()) {
+        text = contact.FullName() + crlf + contact.MailingAddress();
+    } else if (!contact.CompanyName().isEmpty()) {
+        text = contact.CompanyName() + crlf + contact.MailingAddress();
+    } else {
         MessageBoxRequest request;
         request.text = QStringLiteral("Improper Name or Company Name");
         request.icon = MessageIcon::Information;
         m_dialogs.messageBox(request);
         return false;
     }
-    m_state.strAddress = recipient(name, company, contact.MailingAddress());
+    m_state.strAddress = text;
     m_view.setAddressText(m_state.strAddress);
     // The recipient comes from no row of the grid, so no rows selected there are printed instead.
     m_view.grid().selectOnly(0);

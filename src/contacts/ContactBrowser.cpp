@@ -68,6 +68,11 @@ void ContactBrowser::Form_MouseDown(MouseButton button)
     }
 }
 
+void ContactBrowser::txtAddress_Edited()
+{
+    m_view.grid().selectOnly(0);
+}
+
 QString ContactBrowser::addressText(const ContactGrid& grid, std::int32_t row)
 {
     return grid.TextMatrix(row, 1) + QStringLiteral("\r\n") + grid.TextMatrix(row, 2);
@@ -75,6 +80,7 @@ QString ContactBrowser::addressText(const ContactGrid& grid, std::int32_t row)
 
 void ContactBrowser::show(std::int32_t row)
 {
+    m_view.grid().selectOnly(row);
     m_view.setAddressText(addressText(m_view.grid(), row));
     m_state.varCurRow = Variant(row);
 }

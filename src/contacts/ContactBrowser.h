@@ -12,7 +12,8 @@ class ContactsView;
 struct ContactsState;
 
 // Moves through the loaded contact rows and puts one into the recipient box. Nothing happens
-// before a folder has been loaded, nor while the grid holds no contact row.
+// before a folder has been loaded, nor while the grid holds no contact row. The grid selects the
+// row shown, so no rows selected before are printed in its place.
 class ContactBrowser {
 public:
     enum class MouseButton { Left, Right, Middle };
@@ -23,6 +24,8 @@ public:
     void cmdPrevious_Click();
     void MSFG1_MouseUp();
     void Form_MouseDown(MouseButton button);
+    // The user changed the recipient by hand: it comes from no row any more.
+    void txtAddress_Edited();
 
     // The recipient a row gives: the name, CR LF, the mailing address.
     [[nodiscard]] static QString addressText(const ContactGrid& grid, std::int32_t row);

@@ -23,6 +23,8 @@ public:
     virtual void setTextMatrix(std::int32_t row, std::int32_t col, const QString& text) = 0;
     // The row at the end of the current selection.
     [[nodiscard]] virtual std::int32_t RowSel() const = 0;
+    // Selects the data row `row` alone and makes it current; row 0, the header, selects none.
+    virtual void selectOnly(std::int32_t row) = 0;
 
 protected:
     ContactGrid() = default;

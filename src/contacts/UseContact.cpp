@@ -5,6 +5,7 @@
 #include "automation/ServerFactories.h"
 #include "automation/outlook/OutlookApplication.h"
 #include "contacts/ContactFolderLoader.h"
+#include "contacts/ContactGrid.h"
 #include "contacts/ContactsState.h"
 #include "contacts/ContactsView.h"
 
@@ -59,6 +60,8 @@ bool UseContact::takeSelectedContact()
     }
     m_state.strAddress = text;
     m_view.setAddressText(m_state.strAddress);
+    // The recipient comes from no row of the grid, so no rows selected there are printed instead.
+    m_view.grid().selectOnly(0);
     return true;
 }
 

@@ -50,12 +50,14 @@ protected:
         }
         loadFolder(contents);
     }
-    // Runs a browsing handler; the address box must then show that row, stored as current.
+    // Runs a browsing handler; the address box must then show that row, stored as current and
+    // selected alone in the grid.
     void browse(void (ContactBrowser::*handler)(), int row)
     {
         (browser.*handler)();
         EXPECT_EQ(view.address, rowText(row));
         EXPECT_EQ(state.varCurRow, Variant(std::int32_t{row}));
+        EXPECT_EQ(view.table.selectedRow, row);
     }
 
     std::shared_ptr<testing::OutlookWorld> world = std::make_shared<testing::OutlookWorld>();
@@ -125,6 +127,8 @@ TEST_F(ContactsTest, UseContactComposesTheRecipientAndReleasesInOrder)
     const std::pair<FakeContact, QString> cases[] = {
         {contact("Jo Doe", "5 Elm St\r\nTown"), "Jo Doe\r\n5 Elm St\r\nTown"},
         {{outlook::olContact, "", "", "Acme Co", "PO Box 9"}, "Acme Co\r\nPO Box 9"},
+        // A person at a company: the name is the first line and the company is left out.
+        {{outlook::olContact, "", "Jo Doe", "Acme Co", "5 Elm St"}, "Jo Doe\r\n5 Elm St"},
         {contact("Jo Doe", ""), "Jo Doe\r\n"},
     };
     for (const auto& [selected, expected] : cases) {

@@ -87,11 +87,13 @@ public:
     [[nodiscard]] QString TextMatrix(std::int32_t row, std::int32_t col) const override;
     void setTextMatrix(std::int32_t row, std::int32_t col, const QString& text) override;
     [[nodiscard]] std::int32_t RowSel() const override { return rowSel; }
+    void selectOnly(std::int32_t row) override { selectedRow = row; }
 
     std::vector<QStringList> cells = std::vector<QStringList>(2, QStringList(2));
     std::int32_t cols = 2;
     QString formatString;
     std::int32_t rowSel = 1;
+    std::int32_t selectedRow = 0;
 };
 
 class FakeContactsView : public ContactsView {

@@ -5,6 +5,7 @@
 #include "ui/main_window/adapters/ContactDropFilter.h"
 #include "ui/main_window/controls/FlexGrid.h"
 #include "ui/main_window/controls/TabControl.h"
+#include "ui/main_window/controls/TextBox.h"
 #include "ui/main_window/layout/LayoutTable.h"
 #include "util/AddBackSlash.h"
 
@@ -96,6 +97,8 @@ void frmEnvelope::connectEvents()
             &frmEnvelope::cmdPrevious_Click);
     connect(control<FlexGrid>(QStringLiteral("MSFG1")), &FlexGrid::mouseUp, this,
             &frmEnvelope::MSFG1_MouseUp);
+    connect(control<TextBox>(QStringLiteral("txtAddress")), &TextBox::edited, this,
+            &frmEnvelope::txtAddress_Edited);
     // A user's choice only; code that sets the index runs the handler itself.
     connect(control<QComboBox>(QStringLiteral("cboAddress")), &QComboBox::activated, this,
             &frmEnvelope::cboAddress_Click);
@@ -199,6 +202,11 @@ void frmEnvelope::cmdPrevious_Click()
 void frmEnvelope::MSFG1_MouseUp()
 {
     dispatch([this] { m_browser.MSFG1_MouseUp(); });
+}
+
+void frmEnvelope::txtAddress_Edited()
+{
+    dispatch([this] { m_browser.txtAddress_Edited(); });
 }
 
 void frmEnvelope::mousePressEvent(QMouseEvent* event)

@@ -79,6 +79,7 @@ private:
     void cmdNext_Click();
     void cmdPrevious_Click();
     void MSFG1_MouseUp();
+    void txtAddress_Edited();
     void showHelp();
 
     // Runs an event handler so that any failure it lets through becomes a message box.

@@ -17,6 +17,11 @@ constexpr int kCellPadding = 8;
 // The grid's own colour around its cells.
 const QColor kBackgroundBeyondCells(128, 128, 128);
 
+bool extendsSelection(Qt::KeyboardModifiers keys)
+{
+    return (keys & (Qt::ControlModifier | Qt::ShiftModifier)) != 0;
+}
+
 } // namespace
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), m_model(new FlexGridModel(this))
@@ -112,13 +117,49 @@ std::vector<std::int32_t> FlexGrid::selectedRows() const
     return rows;
 }
 
+void FlexGrid::selectOnly(std::int32_t row)
+{
+    if (row < 1 || row >= Rows()) {
+        clearSelection();
+        return;
+    }
+    const int column = currentIndex().isValid() ? currentIndex().column() : 1;
+    selectionModel()->setCurrentIndex(m_model->index(row - 1, column),
+                                      QItemSelectionModel::ClearAndSelect |
+                                          QItemSelectionModel::Rows);
+}
+
+void FlexGrid::mousePressEvent(QMouseEvent* event)
+{
+    m_plainPress = !extendsSelection(event->modifiers());
+    QTableView::mousePressEvent(event);
+}
+
+void FlexGrid::mouseMoveEvent(QMouseEvent* event)
+{
+    // A plain drag selects no range: the click fills the recipient from one row and shows the
+    // Envelope page, and rows selected out of sight would be printed with it.
+    if (m_plainPress && (event->buttons() & Qt::LeftButton) != 0) {
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid()) {
+            selectOnly(index.row() + 1);
+        }
+        return;
+    }
+    QTableView::mouseMoveEvent(event);
+}
+
 void FlexGrid::mouseReleaseEvent(QMouseEvent* event)
 {
     QTableView::mouseReleaseEvent(event);
     // A click that builds up a selection must not take the user to the Envelope page.
-    if ((event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) == 0) {
-        emit mouseUp();
+    if (!m_plainPress) {
+        return;
     }
+    // A press on a row of a selection keeps it for a drag; the release settles on one row.
+    const QModelIndex index = indexAt(event->position().toPoint());
+    selectOnly(index.isValid() ? index.row() + 1 : RowSel());
+    emit mouseUp();
 }
 
 void FlexGrid::paintEvent(QPaintEvent* event)

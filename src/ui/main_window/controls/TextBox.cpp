@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QScopedValueRollback>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 
@@ -19,6 +20,7 @@ TextBox::TextBox(QWidget* parent) : QTextEdit(parent)
     setTabChangesFocus(true);
     document()->setDocumentMargin(1);
     spaceLines();
+    connect(this, &QTextEdit::textChanged, this, &TextBox::reportEdit);
 }
 
 QString TextBox::addressText() const
@@ -28,6 +30,7 @@ QString TextBox::addressText() const
 
 void TextBox::setAddressText(const QString& text)
 {
+    const QScopedValueRollback setting(m_settingText, true);
     setPlainText(LineEnds::toLf(text));
     spaceLines();
 }
@@ -45,6 +48,7 @@ void TextBox::spaceLines()
     // Lines typed or pasted later take their format from the block they are added to. The
     // format is no edit of the user's, so it stays out of the undo history (which this clears:
     // it runs only when the text or the font is set anew).
+    const QScopedValueRollback setting(m_settingText, true);
     QTextBlockFormat format;
     format.setLineHeight(std::ceil(QFontMetricsF(font()).height()), QTextBlockFormat::FixedHeight);
     QTextDocument* text = document();
@@ -54,6 +58,13 @@ void TextBox::spaceLines()
     cursor.select(QTextCursor::Document);
     cursor.mergeBlockFormat(format);
     text->setUndoRedoEnabled(undo);
+}
+
+void TextBox::reportEdit()
+{
+    if (!m_settingText) {
+        emit edited();
+    }
 }
 
 } // namespace addrell

@@ -16,11 +16,18 @@ public:
     [[nodiscard]] QString addressText() const;
     void setAddressText(const QString& text);
 
+Q_SIGNALS:
+    // The user changed the text: typed, pasted, dropped, cut or undid; not setAddressText.
+    void edited();
+
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
     void spaceLines();
+    void reportEdit();
+
+    bool m_settingText = false;
 };
 
 } // namespace addrell

@@ -113,8 +113,12 @@ void applyColours(QWidget* widget, const ControlLayout& layout)
         // System colours: the desktop's, not the window's own pale yellow.
         palette.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Window));
     }
-    if (layout.foreground) {
-        const QColor colour = QColor::fromRgb(*layout.foreground);
+    // Text on a fixed background keeps a dark colour of its own: a dark desktop scheme's light
+    // text would be unreadable on the pale colours.
+    const std::optional<QRgb> foreground =
+        layout.background ? layout.foreground.value_or(qRgb(0, 0, 0)) : layout.foreground;
+    if (foreground) {
+        const QColor colour = QColor::fromRgb(*foreground);
         palette.setColor(QPalette::WindowText, colour);
         palette.setColor(QPalette::Text, colour);
     }

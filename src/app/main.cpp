@@ -5,10 +5,13 @@
 #include "ui/main_window/frmEnvelope.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Settings go to ~/.config/Addrell/Addrell.conf, the file QSettings names for these two.
+    QApplication::setOrganizationName(QStringLiteral("Addrell"));
     QApplication::setApplicationName(QStringLiteral("Addrell"));
     QApplication::setApplicationVersion(QStringLiteral(ADDRELL_VERSION));
     // Ties the window to addrell.desktop, for its icon and name on the desktop.
@@ -20,8 +23,10 @@ int main(int argc, char** argv)
     servers.outlookApplication = &addrell::AddressBookApplication::create;
 
     addrell::QtDialogs dialogs;
-    addrell::frmEnvelope window(QCoreApplication::applicationDirPath(), dialogs,
-                                std::move(servers));
+    addrell::frmEnvelope window(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), dialogs,
+        std::move(servers));
     window.show();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "automation/Dialogs.h"
+#include "return_address/ReturnAddressLocation.h"
 #include "ui/main_window/adapters/ContactDropFilter.h"
 #include "ui/main_window/controls/FlexGrid.h"
 #include "ui/main_window/controls/TabControl.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
 
 #include <cstdint>
@@ -57,10 +59,11 @@ QWidget* prepareWindow(QWidget* window)
 
 } // namespace
 
-frmEnvelope::frmEnvelope(const QString& applicationFolder, Dialogs& dialogs,
-                         ServerFactories factories, QWidget* parent)
+frmEnvelope::frmEnvelope(const QString& applicationFolder, const QString& configFolder,
+                         Dialogs& dialogs, ServerFactories factories, QWidget* parent)
     : QWidget(parent), m_dialogs(dialogs), m_factories(std::move(factories)),
       m_controls(ControlSet::build(prepareWindow(this))), m_applicationFolder(applicationFolder),
+      m_configFolder(configFolder), m_settings(configFolder),
       m_returnAddressView(m_controls, [this] { cboAddress_Click(); }),
       m_returnAddressController(m_returnAddress, m_fileChannel, m_returnAddressView, dialogs),
       m_printView(m_controls), m_selectionView(m_controls),
@@ -88,6 +91,8 @@ void frmEnvelope::connectEvents()
             &frmEnvelope::cmdAddFile_Click);
     connect(control<QPushButton>(QStringLiteral("cmdPrint")), &QPushButton::clicked, this,
             &frmEnvelope::cmdPrint_Click);
+    connect(control<QRadioButton>(QStringLiteral("Option2(1)")), &QRadioButton::toggled, this,
+            &frmEnvelope::Option2_Toggled);
     connect(control<QPushButton>(QStringLiteral("cmdPreview")), &QPushButton::clicked, this,
             &frmEnvelope::cmdPreview_Click);
     connect(control<QPushButton>(QStringLiteral("cmdNext")), &QPushButton::clicked, this,
@@ -122,7 +127,11 @@ void frmEnvelope::Form_Load()
     m_word.blnNoWord = true;
     m_strAppPath = m_applicationFolder;
     AddBackSlash(m_strAppPath, QLatin1Char('/'));
-    m_returnAddress.strReturnFile = m_strAppPath + QStringLiteral("ReturnAddress.txt");
+    m_returnAddress.strReturnFile = ReturnAddressLocation::startFile(m_settings.returnAddressFile(),
+                                                                     m_configFolder, m_strAppPath);
+    if (m_settings.printCenter()) {
+        control<QRadioButton>(QStringLiteral("Option2(1)"))->setChecked(true);
+    }
 
     dispatch([this] {
         if (OpenFile(m_returnAddress.strReturnFile)) {
@@ -173,7 +182,16 @@ void frmEnvelope::cboAddress_Click()
 
 void frmEnvelope::cmdAddFile_Click()
 {
-    dispatch([this] { m_returnAddressController.cmdAddFile_Click(); });
+    dispatch([this] {
+        if (m_returnAddressController.cmdAddFile_Click()) {
+            m_settings.setReturnAddressFile(m_returnAddress.strReturnFile);
+        }
+    });
+}
+
+void frmEnvelope::Option2_Toggled()
+{
+    m_settings.setPrintCenter(control<QRadioButton>(QStringLiteral("Option2(1)"))->isChecked());
 }
 
 void frmEnvelope::cmdPrint_Click()

@@ -12,6 +12,7 @@
 #include "return_address/FileChannel.h"
 #include "return_address/ReturnAddressController.h"
 #include "return_address/ReturnAddressState.h"
+#include "settings/EnvelopeSettings.h"
 #include "ui/help_window/frmHelp.h"
 #include "ui/main_window/adapters/QtContactsView.h"
 #include "ui/main_window/adapters/QtPrintView.h"
@@ -35,10 +36,11 @@ class Dialogs;
 class frmEnvelope : public QWidget {
     Q_OBJECT
 public:
-    // `applicationFolder` is where the default return address file is looked for; the servers
-    // the window drives come from `factories`.
-    frmEnvelope(const QString& applicationFolder, Dialogs& dialogs, ServerFactories factories,
-                QWidget* parent = nullptr);
+    // `applicationFolder` holds the sample return address file; `configFolder` ($XDG_CONFIG_HOME)
+    // the settings and the user's own return addresses. The servers the window drives come from
+    // `factories`.
+    frmEnvelope(const QString& applicationFolder, const QString& configFolder, Dialogs& dialogs,
+                ServerFactories factories, QWidget* parent = nullptr);
     ~frmEnvelope() override;
     frmEnvelope(const frmEnvelope&) = delete;
     frmEnvelope& operator=(const frmEnvelope&) = delete;
@@ -74,6 +76,7 @@ private:
     void cmdExit_Click();
     void cboAddress_Click();
     void cmdAddFile_Click();
+    void Option2_Toggled();
     void cmdPrint_Click();
     void cmdPreview_Click();
     void cmdNext_Click();
@@ -89,6 +92,8 @@ private:
     ServerFactories m_factories;
     ControlSet m_controls;
     QString m_applicationFolder;
+    QString m_configFolder;
+    EnvelopeSettings m_settings;
 
     // The window-level fields.
     WordState m_word; // objWord, objDoc, objWordSel, blnNoWord

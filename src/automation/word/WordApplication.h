@@ -15,6 +15,10 @@ class Envelope;
 inline constexpr std::size_t kPrintOutArgumentCount = 28;
 using PrintOutArguments = std::array<Variant, kPrintOutArgumentCount>;
 
+// The active printer that saves each envelope as a PDF where the user says, as a desktop's PDF
+// printer does. No print queue can have this name: theirs hold no spaces.
+inline const QString kSaveAsPdfPrinter = QStringLiteral("Save as PDF");
+
 // The members of the word processor's object model that the program calls.
 class Application {
 public:

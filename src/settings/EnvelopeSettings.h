@@ -1,7 +1,11 @@
 #pragma once
 
-#include <QString>
+#include "printing/EnvelopeOptions.h"
 
+#include <QString>
+#include <QStringList>
+
+#include <functional>
 #include <memory>
 
 class QSettings;
@@ -29,7 +33,19 @@ public:
     [[nodiscard]] QString returnAddressFile() const;
     void setReturnAddressFile(const QString& path);
 
+    // The envelope options. A kept printer that `printers` no longer lists is the desktop's
+    // default again; `printers` is asked only when a print queue is kept.
+    [[nodiscard]] EnvelopeOptions options(const std::function<QStringList()>& printers) const;
+    void setOptions(const EnvelopeOptions& options);
+
 private:
+    [[nodiscard]] std::optional<double> number(const QString& key) const;
+    [[nodiscard]] std::optional<QPointF> point(const QString& prefix) const;
+    void setPoint(const QString& prefix, std::optional<QPointF> point);
+    [[nodiscard]] AddressFont font(const QString& prefix, AddressFont fallback) const;
+    void setFont(const QString& prefix, const AddressFont& font);
+    [[nodiscard]] EnvelopeSize size() const;
+
     std::unique_ptr<QSettings> m_store;
 };
 

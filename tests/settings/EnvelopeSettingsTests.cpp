@@ -1,4 +1,5 @@
 #include "TempFiles.h"
+#include "envelopes/EnvelopeSizes.h"
 #include "settings/EnvelopeSettings.h"
 
 #include <QFile>
@@ -9,6 +10,22 @@
 namespace addrell {
 namespace {
 
+const auto kNoPrinters = [] { return QStringList(); };
+
+// Everything unlike the defaults.
+EnvelopeOptions chosen(const QString& printer)
+{
+    EnvelopeOptions options;
+    options.setSize(*EnvelopeSizes::byKey("dl"));
+    options.setPrinter(printer);
+    options.setDeliveryFont(AddressFont("DejaVu Sans", 14.5, true, false));
+    options.setReturnFont(AddressFont("Liberation Mono", 9, false, true));
+    options.setDeliveryPosition(QPointF(300.5, 140));
+    options.setReturnPosition(QPointF(20, 18));
+    options.setPrinterShift(QPointF(-3.5, 7));
+    return options;
+}
+
 TEST(EnvelopeSettings, AFirstStartReadsTheDefaultsAndWritesNothing)
 {
     const testing::TempFiles config;
@@ -16,6 +33,7 @@ TEST(EnvelopeSettings, AFirstStartReadsTheDefaultsAndWritesNothing)
         const EnvelopeSettings settings(config.path());
         EXPECT_FALSE(settings.printCenter());
         EXPECT_EQ(settings.returnAddressFile(), QString());
+        EXPECT_EQ(settings.options(kNoPrinters), EnvelopeOptions());
     }
     EXPECT_FALSE(QFile::exists(config.path() + "/Addrell/Addrell.conf"));
 }
@@ -39,6 +57,53 @@ TEST(EnvelopeSettings, ValuesSurviveARestartAndUnreadableOnesReadAsTheDefault)
     config.write("Addrell/Addrell.conf", "[Printing]\nFeed=Sideways\n");
     settings.emplace(config.path());
     EXPECT_FALSE(settings->printCenter());
+}
+
+TEST(EnvelopeSettings, OptionsSurviveARestartWhileTheirPrinterIsThere)
+{
+    const testing::TempFiles config;
+    int asked = 0;
+    const auto printers = [&asked] { return ++asked, QStringList{"Office", "Hall"}; };
+    for (const QString& printer : {QString(), EnvelopeOptions::kSaveAsPdf, QString("Hall")}) {
+        SCOPED_TRACE(printer.toStdString());
+        asked = 0;
+        EnvelopeSettings(config.path()).setOptions(chosen(printer));
+        EXPECT_EQ(EnvelopeSettings(config.path()).options(printers), chosen(printer));
+        EXPECT_EQ(asked, printer == "Hall" ? 1 : 0) << "the print server asked needlessly";
+    }
+    // The printer is gone: the desktop's default prints, the rest stays as chosen.
+    EXPECT_EQ(EnvelopeSettings(config.path()).options(kNoPrinters), chosen(QString()));
+
+    EnvelopeOptions automatic = chosen(QString());
+    automatic.setDeliveryPosition(std::nullopt);
+    automatic.setSize(EnvelopeSizes::custom(6.25, 4.5, EnvelopeSize::Unit::Inch));
+    EnvelopeSettings(config.path()).setOptions(automatic);
+    EXPECT_EQ(EnvelopeSettings(config.path()).options(kNoPrinters), automatic);
+}
+
+TEST(EnvelopeSettings, OptionsThatNoLongerFitReadAsTheirDefaults)
+{
+    const testing::TempFiles config;
+    const std::pair<const char*, EnvelopeOptions> cases[] = {
+        {"Size=gone", {}},
+        {"Size=custom\nCustom\\Width=0.001\nCustom\\Height=4\nCustom\\Unit=in", {}},
+        {"Size=custom\nCustom\\Width=9\nCustom\\Height=4\nCustom\\Unit=furlong", {}},
+        {"Size=custom\nCustom\\Width=wide\nCustom\\Height=4\nCustom\\Unit=in", {}},
+        {"Size=custom\nCustom\\Width=229\nCustom\\Height=114\nCustom\\Unit=mm",
+         [] {
+             EnvelopeOptions options;
+             options.setSize(EnvelopeSizes::custom(229, 114, EnvelopeSize::Unit::Millimeter));
+             return options;
+         }()},
+    };
+    for (const auto& [lines, expected] : cases) {
+        SCOPED_TRACE(lines);
+        config.write("Addrell/Addrell.conf", QByteArray("[Envelope]\n") + lines + "\n");
+        EXPECT_EQ(EnvelopeSettings(config.path()).options(kNoPrinters), expected);
+    }
+    config.write("Addrell/Addrell.conf", "[DeliveryAddress]\nFont\\Family=Serif\n"
+                                         "Font\\Points=-2\nPosition\\X=5\n");
+    EXPECT_EQ(EnvelopeSettings(config.path()).options(kNoPrinters), EnvelopeOptions());
 }
 
 } // namespace

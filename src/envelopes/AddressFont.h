@@ -9,6 +9,9 @@ namespace addrell {
 class AddressFont {
 public:
     static inline const QString kDefaultFamily = QStringLiteral("Times New Roman");
+    // The word processor's range of type sizes.
+    static constexpr double kMinimumPoints = 1.0;
+    static constexpr double kMaximumPoints = 1638.0;
 
     explicit AddressFont(QString family, double pointSize, bool bold = false, bool italic = false);
 

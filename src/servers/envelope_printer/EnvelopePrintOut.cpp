@@ -58,7 +58,13 @@ QString text(const Variant& argument)
     return argument.toString();
 }
 
-EnvelopeJob readJob(const word::PrintOutArguments& arguments)
+// A block's distance from the left and top edges; 0 leaves that one automatic.
+QPointF position(const word::PrintOutArguments& arguments, Position fromLeft, Position fromTop)
+{
+    return {number(arguments[fromLeft], 0), number(arguments[fromTop], 0)};
+}
+
+EnvelopeJob readJob(const word::PrintOutArguments& arguments, EnvelopeLayout layout)
 {
     for (const Variant& argument : arguments) {
         requireValue(argument);
@@ -68,10 +74,8 @@ EnvelopeJob readJob(const word::PrintOutArguments& arguments)
     static_cast<void>(boolean(arguments[PrintFIMA], false));
     static_cast<void>(text(arguments[Size]));
     static_cast<void>(number(arguments[FeedSource], 0));
-    for (const Position position :
-         {AddressFromLeft, AddressFromTop, ReturnAddressFromLeft, ReturnAddressFromTop}) {
-        static_cast<void>(number(arguments[position], 0));
-    }
+    layout.setDeliveryFrom(position(arguments, AddressFromLeft, AddressFromTop));
+    layout.setReturnFrom(position(arguments, ReturnAddressFromLeft, ReturnAddressFromTop));
 
     const QString delivery = text(arguments[Address]);
     const QString returnAddress =
@@ -83,16 +87,24 @@ EnvelopeJob readJob(const word::PrintOutArguments& arguments)
     if (orientation != static_cast<int>(orientation)) {
         throw AutomationError::runtime(RuntimeError::InvalidProcedureCall);
     }
-    return EnvelopeJob(returnAddress, delivery, width, height, static_cast<int>(orientation),
-                       faceUp);
+    EnvelopeJob job(returnAddress, delivery, width, height, static_cast<int>(orientation), faceUp,
+                    std::move(layout));
+    if (delivery.trimmed().isEmpty()) {
+        throw envelopePrinterError(
+            EnvelopePrinterError::NoDeliveryAddress,
+            QStringLiteral("There is no delivery address. Type the recipient's address, then "
+                           "print the envelope again."));
+    }
+    return job;
 }
 
 } // namespace
 
-EnvelopeJob EnvelopePrintOut::toJob(const word::PrintOutArguments& arguments)
+EnvelopeJob EnvelopePrintOut::toJob(const word::PrintOutArguments& arguments,
+                                    const EnvelopeLayout& settings)
 {
     try {
-        return readJob(arguments);
+        return readJob(arguments, settings);
     } catch (const AutomationError& error) {
         // The server raises these itself, so they carry its name.
         throw envelopePrinterError(error.number(), error.description());

@@ -1,5 +1,6 @@
 #include "servers/envelope_printer/destinations/EnvelopePrintDestination.h"
 
+#include "envelopes/EnvelopeSizes.h"
 #include "servers/envelope_printer/destinations/PdfSaveLocation.h"
 #include "servers/envelope_printer/render/EnvelopePrinterError.h"
 
@@ -23,20 +24,18 @@ const QString kBatchTitle = QStringLiteral("Envelopes");
             .arg(printer));
 }
 
-// The media CUPS is asked for: the PWG name of a #10 envelope, Qt's PPD-style key of another
-// named size, else a custom size in whole points.
+// The media CUPS is asked for: the PWG name of a listed envelope size, either way round, Qt's
+// PPD-style key of another named size, else a custom size in whole points.
 QByteArray cupsMedia(const QPageSize& pageSize)
 {
-    switch (pageSize.id()) {
-    case QPageSize::Envelope10:
-        return QByteArrayLiteral("na_number-10_4.125x9.5in");
-    case QPageSize::Custom: {
+    if (const auto envelope = EnvelopeSizes::matching(pageSize.size(QPageSize::Point))) {
+        return envelope->media();
+    }
+    if (pageSize.id() == QPageSize::Custom) {
         const QSize points = pageSize.sizePoints();
         return QStringLiteral("Custom.%1x%2").arg(points.width()).arg(points.height()).toUtf8();
     }
-    default:
-        return pageSize.key().toUtf8();
-    }
+    return pageSize.key().toUtf8();
 }
 
 // Never scaled: the page is already the size of what the printer feeds.
@@ -53,9 +52,7 @@ std::vector<EnvelopeRenderer> uprightPages(std::span<const EnvelopeJob> jobs)
 {
     std::vector<EnvelopeRenderer> pages;
     for (const EnvelopeJob& job : jobs) {
-        pages.emplace_back(EnvelopeJob(job.returnAddress(), job.deliveryAddress(),
-                                       job.widthPoints(), job.heightPoints(),
-                                       EnvelopeJob::kLeftPortrait, job.faceUp()));
+        pages.emplace_back(job.upright());
     }
     return pages;
 }
@@ -82,6 +79,8 @@ word::BatchDestination EnvelopePrintDestination::print(std::span<const EnvelopeJ
     case PrintTarget::Kind::PdfFile:
         saveAsPdf(m_target.name(), uprightPages(jobs));
         return {true, m_target.name()};
+    case PrintTarget::Kind::AskPdfFile:
+        return {true, askAndSaveAsPdf(uprightPages(jobs))};
     case PrintTarget::Kind::Printer:
         printOn(m_target.name(), m_spooler.availability(m_target.name()),
                 {jobs.begin(), jobs.end()});

@@ -5,12 +5,13 @@
 namespace addrell {
 
 // Where an envelope goes: the print server's default printer (or, with none, a PDF the user
-// names), a printer by name, or a PDF file.
+// names), a printer by name, a PDF file, or a PDF the user names in any case.
 class PrintTarget {
 public:
-    enum class Kind { DefaultPrinter, Printer, PdfFile };
+    enum class Kind { DefaultPrinter, Printer, PdfFile, AskPdfFile };
 
     [[nodiscard]] static PrintTarget defaultPrinter() { return {Kind::DefaultPrinter, {}}; }
+    [[nodiscard]] static PrintTarget askPdfFile() { return {Kind::AskPdfFile, {}}; }
     [[nodiscard]] static PrintTarget printer(QString name)
     {
         return {Kind::Printer, std::move(name)};
@@ -21,7 +22,7 @@ public:
     }
 
     [[nodiscard]] Kind kind() const noexcept { return m_kind; }
-    // The printer's name or the PDF file's path; empty for the default printer.
+    // The printer's name or the PDF file's path; empty for the default printer and the asking.
     [[nodiscard]] const QString& name() const noexcept { return m_name; }
 
 private:

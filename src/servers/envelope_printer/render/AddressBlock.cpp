@@ -13,12 +13,17 @@ namespace {
 
 constexpr double kShrinkStep = 0.95;
 
-// Times New Roman, as the word processor prints envelopes; Liberation Serif has its metrics.
-QFont fontFor(double points, const QPaintDevice& device)
+// Times New Roman, the word processor's envelope font, is set in Liberation Serif where it can be:
+// it has the same metrics and makes the envelope alike on every machine.
+QFont fontFor(const AddressFont& style, double points, const QPaintDevice& device)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});
+    font.setFamilies(style.family() == AddressFont::kDefaultFamily
+                         ? QStringList{QStringLiteral("Liberation Serif"), style.family()}
+                         : QStringList{style.family()});
     font.setStyleHint(QFont::Serif);
+    font.setBold(style.bold());
+    font.setItalic(style.italic());
     // Unhinted metrics scale with the size, so the block measures alike on every device.
     font.setHintingPreference(QFont::PreferNoHinting);
     // A point on the device must come out as one unit of the painter's point-based space.
@@ -33,9 +38,10 @@ struct Measure {
     double ascent = 0.0;
 };
 
-Measure measure(const QStringList& lines, double points, const QPaintDevice& device)
+Measure measure(const QStringList& lines, const AddressFont& style, double points,
+                const QPaintDevice& device)
 {
-    Measure result{fontFor(points, device)};
+    Measure result{fontFor(style, points, device)};
     const QFontMetricsF metrics(result.font, &device);
     for (const QString& line : lines) {
         result.width = std::max(result.width, metrics.horizontalAdvance(line));
@@ -64,16 +70,17 @@ QStringList AddressBlock::splitLines(const QString& text)
     return lines;
 }
 
-AddressBlock AddressBlock::fit(const QString& text, double nominalPoints, QSizeF maxSize,
+AddressBlock AddressBlock::fit(const QString& text, const AddressFont& style, QSizeF maxSize,
                                const QPaintDevice& device)
 {
+    const double nominalPoints = style.pointSize();
     QStringList lines = splitLines(text);
     if (lines.isEmpty() || maxSize.width() <= 0.0 || maxSize.height() <= 0.0) {
-        return {fontFor(nominalPoints, device), {}, nominalPoints, {}, 0.0, 0.0};
+        return {fontFor(style, nominalPoints, device), {}, nominalPoints, {}, 0.0, 0.0};
     }
     const auto count = static_cast<double>(lines.size());
     double points = nominalPoints;
-    Measure m = measure(lines, points, device);
+    Measure m = measure(lines, style, points, device);
 
     // Sizes scale almost linearly: jump close, then step down until it really fits.
     if (count * m.lineSpacing > maxSize.height()) {
@@ -84,7 +91,7 @@ AddressBlock AddressBlock::fit(const QString& text, double nominalPoints, QSizeF
                           std::max(kMinimumWidthPoints, nominalPoints * maxSize.width() / m.width));
     }
     for (;;) {
-        m = measure(lines, points, device);
+        m = measure(lines, style, points, device);
         const bool tooTall = count * m.lineSpacing > maxSize.height();
         const bool tooWide = m.width > maxSize.width() && points > kMinimumWidthPoints;
         if ((!tooTall && !tooWide) || points <= kFloorPoints) {

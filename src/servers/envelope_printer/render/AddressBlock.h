@@ -1,5 +1,7 @@
 #pragma once
 
+#include "envelopes/AddressFont.h"
+
 #include <QFont>
 #include <QPointF>
 #include <QSizeF>
@@ -15,11 +17,11 @@ namespace addrell {
 // transform maps points to that device draws the block at its measured size.
 class AddressBlock {
 public:
-    // The font shrinks from nominalPoints until the block is no taller than maxSize, and no wider
-    // unless that would take it below kMinimumWidthPoints; lines still too wide are then cut
+    // The font shrinks from the style's size until the block is no taller than maxSize, and no
+    // wider unless that would take it below kMinimumWidthPoints; lines still too wide are then cut
     // short with an ellipsis. Below kFloorPoints lines that do not fit are left out.
-    [[nodiscard]] static AddressBlock fit(const QString& text, double nominalPoints, QSizeF maxSize,
-                                          const QPaintDevice& device);
+    [[nodiscard]] static AddressBlock fit(const QString& text, const AddressFont& style,
+                                          QSizeF maxSize, const QPaintDevice& device);
 
     // Lines as the address boxes hold them: separated by CR LF, LF or CR; blank lines at the
     // end are dropped, blank lines inside are kept.

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "servers/envelope_printer/render/EnvelopeLayout.h"
+
 #include <QSizeF>
 #include <QString>
 
 namespace addrell {
 
-// One envelope to print: the two address texts, the envelope's size and how it is fed.
-// Orientation follows Word's envelope numbering; the constructor rejects what no printer could
-// print, so every job that exists can be rendered.
+// One envelope to print: the two address texts, the envelope's size, how it is fed and how its
+// addresses are set. Orientation follows Word's envelope numbering; the constructor rejects what
+// no printer could print, so every job that exists can be rendered.
 class EnvelopeJob {
 public:
     // Word's envelope orientations: three feed directions, each at three positions.
@@ -21,10 +23,10 @@ public:
     static constexpr int kCenterClockwise = 7;
     static constexpr int kRightClockwise = 8;
 
-    // Throws AutomationError 5 for a size or orientation out of range, and NoDeliveryAddress when
-    // the delivery address holds nothing to print.
+    // Throws AutomationError 5 for a size or orientation out of range, a position off the
+    // envelope or a shift that is no number.
     EnvelopeJob(QString returnAddress, QString deliveryAddress, double widthPoints,
-                double heightPoints, int orientation, bool faceUp);
+                double heightPoints, int orientation, bool faceUp, EnvelopeLayout layout = {});
 
     [[nodiscard]] const QString& returnAddress() const noexcept { return m_returnAddress; }
     [[nodiscard]] const QString& deliveryAddress() const noexcept { return m_deliveryAddress; }
@@ -33,6 +35,10 @@ public:
     [[nodiscard]] int orientation() const noexcept { return m_orientation; }
     // How the user loads the envelope; the page is drawn from its printed side either way.
     [[nodiscard]] bool faceUp() const noexcept { return m_faceUp; }
+    [[nodiscard]] const EnvelopeLayout& layout() const noexcept { return m_layout; }
+
+    // The same envelope upright (long edge first, not turned), as a PDF shows it.
+    [[nodiscard]] EnvelopeJob upright() const;
 
     // The envelope as a page holds it: Qt keeps page sizes in whole points (297.36 becomes 297).
     [[nodiscard]] QSizeF pageSizePoints() const;
@@ -44,6 +50,7 @@ private:
     double m_heightPoints;
     int m_orientation;
     bool m_faceUp;
+    EnvelopeLayout m_layout;
 };
 
 } // namespace addrell

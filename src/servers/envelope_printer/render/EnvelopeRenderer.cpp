@@ -1,6 +1,7 @@
 #include "servers/envelope_printer/render/EnvelopeRenderer.h"
 
 #include "servers/envelope_printer/render/AddressBlock.h"
+#include "servers/envelope_printer/render/EnvelopeZones.h"
 
 #include <QPageLayout>
 #include <QPainter>
@@ -15,42 +16,28 @@ namespace {
 
 constexpr double kInch = 72.0;
 
-// Where the addresses go on the upright envelope, in points. The read area is the band the
-// postal scanners read: 5/8 in to 2 3/4 in above the bottom edge, 1/2 in from each side; the
-// bottom 5/8 in is kept for the barcode. Small envelopes keep the same order of zones.
-struct Zones {
-    QRectF returnArea;
-    QRectF readArea;
-    QPointF preferredDelivery;
-};
-
-Zones zonesFor(QSizeF envelope)
+// As near the preferred corner as the block's size allows, never outside the zone.
+QPointF origin(const QRectF& zone, QPointF preferred, QSizeF block)
 {
-    const double width = envelope.width();
-    const double height = envelope.height();
-    const double readTop = std::max(height - 2.75 * kInch, height / 3.0);
-    const double readBottom = std::max(height - 0.625 * kInch, readTop);
-    const double readLeft = 0.5 * kInch;
-    const double readRight = std::max(width - 0.5 * kInch, readLeft);
-
-    const QPointF returnOrigin(0.4 * kInch, 0.25 * kInch);
-    Zones zones;
-    zones.returnArea = QRectF(returnOrigin, QPointF(std::max(width / 2.0, returnOrigin.x()),
-                                                    std::max(readTop, returnOrigin.y())));
-    zones.readArea = QRectF(QPointF(readLeft, readTop), QPointF(readRight, readBottom));
-    zones.preferredDelivery = QPointF(std::min(4.0 * kInch, width / 2.0), height / 2.0);
-    return zones;
+    return {std::max(zone.left(), std::min(preferred.x(), zone.right() - block.width())),
+            std::max(zone.top(), std::min(preferred.y(), zone.bottom() - block.height()))};
 }
 
-// As near the preferred corner as the block's size allows, never outside the read area.
-QPointF deliveryOrigin(const Zones& zones, QSizeF block)
+// An address in its zone, or where the user put it: then it may reach the envelope's edges, and
+// a distance of 0 leaves that one where the zone would have it.
+void drawAddress(QPainter& painter, const QString& text, const AddressFont& font,
+                 const QRectF& zone, QPointF preferred, QPointF from, QSizeF envelope)
 {
-    const QRectF& area = zones.readArea;
-    const double x =
-        std::max(area.left(), std::min(zones.preferredDelivery.x(), area.right() - block.width()));
-    const double y =
-        std::max(area.top(), std::min(zones.preferredDelivery.y(), area.bottom() - block.height()));
-    return {x, y};
+    const QPaintDevice& device = *painter.device();
+    if (from.isNull()) {
+        const AddressBlock block = AddressBlock::fit(text, font, zone.size(), device);
+        block.draw(painter, origin(zone, preferred, block.size()));
+        return;
+    }
+    const QPointF corner(from.x() > 0.0 ? from.x() : preferred.x(),
+                         from.y() > 0.0 ? from.y() : preferred.y());
+    const QSizeF room(envelope.width() - corner.x(), envelope.height() - corner.y());
+    AddressBlock::fit(text, font, room, device).draw(painter, corner);
 }
 
 } // namespace
@@ -75,15 +62,17 @@ void EnvelopeRenderer::paint(QPainter& painter) const
 
     painter.save();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.setWorldTransform(m_placement.envelopeToPage() * pageToDevice);
+    const QPointF shift = m_job.layout().shift();
+    painter.setWorldTransform(QTransform::fromTranslate(shift.x(), shift.y()) *
+                              m_placement.envelopeToPage() * pageToDevice);
 
-    const Zones zones = zonesFor(m_placement.envelopeSize());
-    const AddressBlock returnBlock =
-        AddressBlock::fit(m_job.returnAddress(), kReturnPoints, zones.returnArea.size(), device);
-    returnBlock.draw(painter, zones.returnArea.topLeft());
-    const AddressBlock deliveryBlock =
-        AddressBlock::fit(m_job.deliveryAddress(), kDeliveryPoints, zones.readArea.size(), device);
-    deliveryBlock.draw(painter, deliveryOrigin(zones, deliveryBlock.size()));
+    const QSizeF envelope = m_placement.envelopeSize();
+    const EnvelopeZones zones = EnvelopeZones::forEnvelope(envelope);
+    const EnvelopeLayout& layout = m_job.layout();
+    drawAddress(painter, m_job.returnAddress(), layout.returnFont(), zones.returnArea(),
+                zones.returnArea().topLeft(), layout.returnFrom(), envelope);
+    drawAddress(painter, m_job.deliveryAddress(), layout.deliveryFont(), zones.deliveryArea(),
+                zones.preferredDelivery(), layout.deliveryFrom(), envelope);
     painter.restore();
 }
 

@@ -12,16 +12,14 @@ class QPainter;
 
 namespace addrell {
 
-// Draws one envelope: the return address at the top left, the delivery address in the postal
-// read area, turned on the page as the feed needs. Text that does not fit shrinks
-// (and, past a readable size, long lines are cut short), so nothing is drawn off the envelope.
+// Draws one envelope: the return address at the top left, the delivery address where the post
+// reads it (EnvelopeZones), or each where the job's layout puts it, moved by the printer's shift
+// and turned on the page as the feed needs. Text that does not fit shrinks (and, past a readable
+// size, long lines are cut short), so nothing is drawn off the envelope but by the shift.
+// The options dialog's preview draws with it too.
 class EnvelopeRenderer {
 public:
     explicit EnvelopeRenderer(EnvelopeJob job);
-
-    // Type sizes the word processor uses for envelopes.
-    static constexpr double kReturnPoints = 10.0;
-    static constexpr double kDeliveryPoints = 12.0;
 
     // The page in whole points; an exact match, so a #10 envelope page is Qt's "Env10".
     [[nodiscard]] QPageSize pageSize() const;

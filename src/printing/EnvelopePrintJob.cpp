@@ -128,6 +128,7 @@ void EnvelopePrintJob::printOut(std::int16_t option)
     const QString returnAddress = m_view.returnText();
     const word::PrintOutArguments printOutArguments = arguments(option, address, returnAddress);
     const auto envelope = RequireObject(m_state.objDoc).Envelope();
+    sendSettings(RequireObject(envelope));
     RequireObject(envelope).PrintOut(printOutArguments);
 }
 
@@ -135,6 +136,7 @@ void EnvelopePrintJob::printBatch(std::int16_t option, const std::vector<std::in
 {
     const QString returnAddress = m_view.returnText();
     const auto envelope = RequireObject(m_state.objDoc).Envelope();
+    sendSettings(RequireObject(envelope));
     const int total = static_cast<int>(rows.size());
     for (int done = 0; done < total; ++done) {
         m_selection.setProgress(done, total);
@@ -159,12 +161,19 @@ word::PrintOutArguments EnvelopePrintJob::arguments(std::int16_t option, const Q
                                                     const QString& returnAddress)
 {
     const bool center = option == 1;
-    const Variant height = global().InchesToPoints(Variant(kHeightInches));
-    const Variant width = global().InchesToPoints(Variant(kWidthInches));
+    const Variant height = global().InchesToPoints(Variant(m_options.heightInches()));
+    const Variant width = global().InchesToPoints(Variant(m_options.widthInches()));
 
     const Variant missing = Variant::missing();
     const Variant no(false);
     const Variant zero(std::int32_t{0});
+    // In points; 0, the automatic position, where the user chose none.
+    const auto fromLeft = [&zero](const std::optional<QPointF>& position) {
+        return position ? Variant(static_cast<float>(position->x())) : zero;
+    };
+    const auto fromTop = [&zero](const std::optional<QPointF>& position) {
+        return position ? Variant(static_cast<float>(position->y())) : zero;
+    };
     word::PrintOutArguments arguments;
     arguments.fill(missing);
     arguments[0] = no;                                                   // ExtractAddress
@@ -175,13 +184,18 @@ word::PrintOutArguments EnvelopePrintJob::arguments(std::int16_t option, const Q
     arguments[7] = no;                                                   // PrintFIMA
     arguments[9] = height;                                               // Height
     arguments[10] = width;                                               // Width
-    arguments[12] = zero;                                                // AddressFromLeft
-    arguments[13] = zero;                                                // AddressFromTop
-    arguments[14] = zero;                                                // ReturnAddressFromLeft
-    arguments[15] = zero;                                                // ReturnAddressFromTop
+    arguments[12] = fromLeft(m_options.deliveryPosition());              // AddressFromLeft
+    arguments[13] = fromTop(m_options.deliveryPosition());               // AddressFromTop
+    arguments[14] = fromLeft(m_options.returnPosition());                // ReturnAddressFromLeft
+    arguments[15] = fromTop(m_options.returnPosition());                 // ReturnAddressFromTop
     arguments[16] = Variant(center);                                     // DefaultFaceUp
     arguments[17] = Variant(center ? kCenterLandscape : kLeftClockwise); // DefaultOrientation
     return arguments;
+}
+
+void EnvelopePrintJob::sendSettings(word::Envelope& envelope)
+{
+    m_settings.send(m_options, RequireObject(m_state.objWord), m_state.objDoc, envelope);
 }
 
 word::Global& EnvelopePrintJob::global()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "automation/word/WordApplication.h"
+#include "printing/EnvelopeOptions.h"
+#include "printing/WordEnvelopeSettings.h"
 
 #include <cstdint>
 #include <memory>
@@ -15,16 +17,17 @@ class WordInstance;
 struct ServerFactories;
 struct WordState;
 
-// One click of Print: the feed chosen, the instance made sure of, the envelope printed; with two
-// or more contacts selected, one envelope for each of them in one job. Every failure is reported
-// here and goes no further.
+// One click of Print: the feed chosen, the instance made sure of, the envelope printed with the
+// user's envelope options; with two or more contacts selected, one envelope for each of them in
+// one job. Every failure is reported here and goes no further.
 class EnvelopePrintJob {
 public:
-    static constexpr float kHeightInches = 4.13F;
-    static constexpr float kWidthInches = 9.5F;
-
     EnvelopePrintJob(WordState& state, WordInstance& instance, const ServerFactories& factories,
                      PrintView& view, SelectionView& selection, Dialogs& dialogs);
+
+    // Every later print uses these; the defaults print as the program always has.
+    void setOptions(EnvelopeOptions options) { m_options = std::move(options); }
+    [[nodiscard]] const EnvelopeOptions& options() const noexcept { return m_options; }
 
     void cmdPrint_Click();
 
@@ -45,6 +48,8 @@ private:
     [[nodiscard]] bool wordStarted();
     void reportFailure();
     [[nodiscard]] word::Global& global();
+    // The options PrintOut's arguments do not carry, sent before `envelope` prints.
+    void sendSettings(word::Envelope& envelope);
 
     WordState& m_state;
     WordInstance& m_instance;
@@ -53,6 +58,8 @@ private:
     SelectionView& m_selection;
     Dialogs& m_dialogs;
     std::shared_ptr<word::Global> m_global; // created on first use, kept for good
+    EnvelopeOptions m_options;
+    WordEnvelopeSettings m_settings;
 };
 
 } // namespace addrell

@@ -1,6 +1,7 @@
 #include "FakeWord.h"
 #include "ScriptedDialogs.h"
 #include "automation/ServerFactories.h"
+#include "envelopes/EnvelopeSizes.h"
 #include "printing/EnvelopePrintJob.h"
 #include "printing/PrintView.h"
 #include "printing/SelectionView.h"
@@ -116,6 +117,84 @@ TEST_F(PrintingTest, FirstPrintAsksAndLaterPrintsOnlyPrintForEitherFeed)
                                          MessageButtons::YesNo, MessageResult::No};
         EXPECT_EQ(dialogs.messages(), std::vector{question});
     }
+}
+
+// The arguments from Height to ReturnAddressFromTop, as the fake logs them.
+QStringList sizeAndPlaces(const word::PrintOutArguments& arguments)
+{
+    QStringList described;
+    for (std::size_t position = 9; position <= 15; ++position) {
+        described << testing::describe(arguments.at(position));
+    }
+    return described;
+}
+
+TEST_F(PrintingTest, OptionsGoAsTheObjectModelTakesThemAndOnlyWhenTheyChange)
+{
+    EnvelopeOptions options;
+    options.setSize(*EnvelopeSizes::byKey(QStringLiteral("dl")));
+    options.setPrinter(QStringLiteral("EnvPDF2"));
+    options.setDeliveryFont(AddressFont(QStringLiteral("Liberation Sans"), 14, true));
+    options.setDeliveryPosition(QPointF(250.5, 0)); // 0 from the top: automatic there
+    options.setReturnPosition(QPointF(30, 20));
+    options.setPrinterShift(QPointF(3, -1.5));
+    job.setOptions(options);
+    dialogs.setNextAnswer(MessageResult::Yes);
+    job.cmdPrint_Click();
+    const QStringList dl{"Global.InchesToPoints(single:4.330709)",
+                         "Global.InchesToPoints(single:8.661417)", "Document.Envelope"};
+    EXPECT_EQ(log->calls.mid(5),
+              dl + QStringList(
+                       {"Application.ActivePrinter = EnvPDF2",
+                        "Application.SetPrinterShift(single:3, single:-1.5)",
+                        "Envelope.AddressStyle", "AddressStyle.Font.Name = str:Liberation Sans",
+                        "AddressStyle.Font.Size = single:14", "AddressStyle.Font.Bold = bool:True",
+                        "AddressStyle.Font.Italic = bool:False", "Envelope.PrintOut"}));
+    const QStringList dlPlaces{"single:311.811", "single:623.622", "missing",  "single:250.5",
+                               "single:0",       "single:30",      "single:20"};
+    EXPECT_EQ(sizeAndPlaces(log->lastPrintOut), dlPlaces);
+
+    // The instance keeps what it was sent; a failed send is sent again in full.
+    log->calls.clear();
+    job.cmdPrint_Click();
+    EXPECT_EQ(log->calls, dl + QStringList("Envelope.PrintOut"));
+    log->calls.clear();
+    options.setPrinterShift(QPointF(4, -1.5));
+    job.setOptions(options);
+    log->failOn = QStringLiteral("Application.SetPrinterShift");
+    job.cmdPrint_Click();
+    log->failOn.clear();
+    job.cmdPrint_Click();
+    EXPECT_EQ(log->calls.filter("Application.").size(), 3);
+    EXPECT_EQ(log->calls.filter("Envelope.ReturnAddressStyle").size(), 1);
+
+    // Back at the defaults, the instance is told so; the arguments are the ones of old.
+    log->calls.clear();
+    job.setOptions(EnvelopeOptions());
+    job.cmdPrint_Click();
+    EXPECT_EQ(
+        log->calls.mid(3, 7),
+        QStringList(
+            {"Application.ActivePrinter = ", "Application.SetPrinterShift(single:0, single:0)",
+             "Envelope.AddressStyle", "AddressStyle.Font.Name = str:Times New Roman",
+             "AddressStyle.Font.Size = single:12", "AddressStyle.Font.Bold = bool:False",
+             "AddressStyle.Font.Italic = bool:False"}));
+    EXPECT_EQ(sizeAndPlaces(log->lastPrintOut),
+              QStringList(
+                  {"single:297.36", "single:684", "missing", "i32:0", "i32:0", "i32:0", "i32:0"}));
+
+    // A new instance is sent the options before the first envelope of a batch.
+    restart();
+    job.setOptions(options);
+    selection.selected = {1, 3};
+    dialogs.setNextAnswer(MessageResult::Yes);
+    dialogs.setNextAnswer(MessageResult::Yes);
+    job.cmdPrint_Click();
+    const auto first = log->calls.indexOf("Envelope.AddToBatch");
+    const auto sent = log->calls.indexOf("Application.ActivePrinter = EnvPDF2");
+    EXPECT_TRUE(sent >= 0 && sent < first) << sent << " " << first;
+    ASSERT_EQ(log->batch.size(), 2U);
+    EXPECT_EQ(sizeAndPlaces(log->batch[1]), dlPlaces);
 }
 
 TEST_F(PrintingTest, DecliningPrintsNothingAndTheNextPrintAsksAgain)

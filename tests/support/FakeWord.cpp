@@ -41,6 +41,33 @@ void FakeDocument::PrintOut(const word::PrintOutArguments& arguments)
     m_log->record(QStringLiteral("Envelope.PrintOut"));
 }
 
+std::shared_ptr<word::Style> FakeDocument::AddressStyle()
+{
+    m_log->record(QStringLiteral("Envelope.AddressStyle"));
+    return std::make_shared<FakeStyle>(m_log, QStringLiteral("AddressStyle"));
+}
+
+std::shared_ptr<word::Style> FakeDocument::ReturnAddressStyle()
+{
+    m_log->record(QStringLiteral("Envelope.ReturnAddressStyle"));
+    return std::make_shared<FakeStyle>(m_log, QStringLiteral("ReturnAddressStyle"));
+}
+
+FakeStyle::FakeStyle(std::shared_ptr<WordLog> log, QString name)
+    : m_log(std::move(log)), m_name(std::move(name))
+{
+}
+
+std::shared_ptr<word::Font> FakeStyle::Font()
+{
+    return std::shared_ptr<word::Font>(shared_from_this(), this);
+}
+
+void FakeStyle::set(const QString& property, const Variant& value)
+{
+    m_log->record(QStringLiteral("%1.Font.%2 = %3").arg(m_name, property, describe(value)));
+}
+
 void FakeDocument::AddToBatch(const word::PrintOutArguments& arguments)
 {
     m_log->record(QStringLiteral("Envelope.AddToBatch"));
@@ -96,6 +123,18 @@ void FakeWordApplication::Quit(const Variant& SaveChanges, const Variant& Origin
     m_log->record(QStringLiteral("Application.Quit(%1, %2, %3) document released: %4")
                       .arg(describe(SaveChanges), describe(OriginalFormat), describe(RouteDocument),
                            documentReleased ? QStringLiteral("yes") : QStringLiteral("no")));
+}
+
+void FakeWordApplication::ActivePrinter(const QString& value)
+{
+    m_log->record(QStringLiteral("Application.ActivePrinter = %1").arg(value));
+    m_activePrinter = value;
+}
+
+void FakeWordApplication::SetPrinterShift(float Right, float Down)
+{
+    m_log->record(QStringLiteral("Application.SetPrinterShift(%1, %2)")
+                      .arg(describe(Variant(Right)), describe(Variant(Down))));
 }
 
 FakeWordGlobal::FakeWordGlobal(std::shared_ptr<WordLog> log) : m_log(std::move(log))

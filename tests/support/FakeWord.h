@@ -35,11 +35,36 @@ public:
     explicit FakeDocument(std::shared_ptr<WordLog> log) : m_log(std::move(log)) {}
     std::shared_ptr<word::Envelope> Envelope() override;
     void PrintOut(const word::PrintOutArguments& arguments) override;
+    std::shared_ptr<word::Style> AddressStyle() override;
+    std::shared_ptr<word::Style> ReturnAddressStyle() override;
     void AddToBatch(const word::PrintOutArguments& arguments) override;
     word::BatchDestination PrintBatch() override;
 
 private:
     std::shared_ptr<WordLog> m_log;
+};
+
+// A style and its font in one; every property set is logged as "<style>.Font.<name> = <value>".
+class FakeStyle : public word::Style,
+                  public word::Font,
+                  public std::enable_shared_from_this<FakeStyle> {
+public:
+    FakeStyle(std::shared_ptr<WordLog> log, QString name);
+    std::shared_ptr<word::Font> Font() override;
+    QString Name() override { return m_name; }
+    void Name(const QString& value) override { set(QStringLiteral("Name"), Variant(value)); }
+    float Size() override { return 0.0F; }
+    void Size(float value) override { set(QStringLiteral("Size"), Variant(value)); }
+    bool Bold() override { return false; }
+    void Bold(bool value) override { set(QStringLiteral("Bold"), Variant(value)); }
+    bool Italic() override { return false; }
+    void Italic(bool value) override { set(QStringLiteral("Italic"), Variant(value)); }
+
+private:
+    void set(const QString& property, const Variant& value);
+
+    std::shared_ptr<WordLog> m_log;
+    QString m_name;
 };
 
 class FakeWordApplication : public word::Application,
@@ -55,8 +80,12 @@ public:
     std::shared_ptr<word::Document> Add(const Variant& Template, const Variant& NewTemplate,
                                         const Variant& DocumentType,
                                         const Variant& Visible) override;
+    QString ActivePrinter() override { return m_activePrinter; }
+    void ActivePrinter(const QString& value) override;
+    void SetPrinterShift(float Right, float Down) override;
 
 private:
+    QString m_activePrinter;
     std::shared_ptr<WordLog> m_log;
     std::shared_ptr<FakeDocument> m_document;
 };

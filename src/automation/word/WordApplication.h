@@ -10,6 +10,8 @@ namespace addrell::word {
 class Documents;
 class Document;
 class Envelope;
+class Style;
+class Font;
 
 // Envelope.PrintOut takes every one of its 28 parameters, in the word processor's order.
 inline constexpr std::size_t kPrintOutArgumentCount = 28;
@@ -27,6 +29,16 @@ public:
     [[nodiscard]] virtual std::shared_ptr<word::Document> ActiveDocument() = 0;
     virtual void Quit(const Variant& SaveChanges, const Variant& OriginalFormat,
                       const Variant& RouteDocument) = 0;
+
+    // The printer envelopes go to. Beyond the word processor, setting an empty name goes back to
+    // the desktop's default printer.
+    [[nodiscard]] virtual QString ActivePrinter() = 0;
+    virtual void ActivePrinter(const QString& value) = 0;
+
+    // Beyond the word processor's object model, which has no such setting: everything printed
+    // on every envelope moves this many points right and down (negative: left and up), for a
+    // printer whose envelopes come out off true.
+    virtual void SetPrinterShift(float Right, float Down) = 0;
 };
 
 class Documents {
@@ -54,11 +66,35 @@ public:
     virtual ~Envelope() = default;
     virtual void PrintOut(const PrintOutArguments& arguments) = 0;
 
+    // The document's styles for the two addresses, read by every later PrintOut.
+    [[nodiscard]] virtual std::shared_ptr<word::Style> AddressStyle() = 0;
+    [[nodiscard]] virtual std::shared_ptr<word::Style> ReturnAddressStyle() = 0;
+
     // Several envelopes in one job, a path a single envelope never takes: each envelope's
     // arguments are checked as PrintOut checks them and kept, then PrintBatch sends every kept
     // envelope as one job of one page each and forgets them.
     virtual void AddToBatch(const PrintOutArguments& arguments) = 0;
     [[nodiscard]] virtual BatchDestination PrintBatch() = 0;
+};
+
+class Style {
+public:
+    virtual ~Style() = default;
+    [[nodiscard]] virtual std::shared_ptr<word::Font> Font() = 0;
+};
+
+// A style's character format; only the members the program sets.
+class Font {
+public:
+    virtual ~Font() = default;
+    [[nodiscard]] virtual QString Name() = 0;
+    virtual void Name(const QString& value) = 0;
+    [[nodiscard]] virtual float Size() = 0;
+    virtual void Size(float value) = 0;
+    [[nodiscard]] virtual bool Bold() = 0;
+    virtual void Bold(bool value) = 0;
+    [[nodiscard]] virtual bool Italic() = 0;
+    virtual void Italic(bool value) = 0;
 };
 
 // The application-wide object whose conversions need no running instance.

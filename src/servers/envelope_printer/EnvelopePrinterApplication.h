@@ -2,6 +2,8 @@
 
 #include "automation/word/WordApplication.h"
 
+#include <QPointF>
+
 #include <memory>
 #include <vector>
 
@@ -30,11 +32,20 @@ public:
                                         const Variant& DocumentType,
                                         const Variant& Visible) override;
 
+    // The printer's name, word::kSaveAsPdfPrinter, or with neither chosen the print server's
+    // default printer (empty with none).
+    [[nodiscard]] QString ActivePrinter() override;
+    // A printer the print server does not know is refused (PrinterNotFound).
+    void ActivePrinter(const QString& value) override;
+    // A shift that is no number is refused (error 5).
+    void SetPrinterShift(float Right, float Down) override;
+
 private:
-    explicit EnvelopePrinterApplication(std::shared_ptr<const EnvelopePrinterBackend> backend);
+    explicit EnvelopePrinterApplication(std::shared_ptr<EnvelopePrinterBackend> backend);
     void requireRunning() const;
 
-    std::shared_ptr<const EnvelopePrinterBackend> m_backend;
+    std::shared_ptr<EnvelopePrinterBackend> m_backend;
+    std::shared_ptr<QPointF> m_printerShift; // points right and down, for every envelope
     std::vector<std::shared_ptr<word::Document>> m_documents;
     bool m_quit = false;
 };

@@ -9,7 +9,8 @@ namespace addrell {
 class PdfSaveLocation;
 class PrintSpooler;
 
-// Where the server's envelopes go, shared by every object the server hands out.
+// Where the server's envelopes go, shared by every object the server hands out; the
+// application's ActivePrinter sets the target.
 struct EnvelopePrinterBackend {
     PrintTarget target = PrintTarget::defaultPrinter();
     std::shared_ptr<PrintSpooler> spooler;

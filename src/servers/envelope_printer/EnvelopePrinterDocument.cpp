@@ -5,14 +5,19 @@
 namespace addrell {
 
 EnvelopePrinterDocument::EnvelopePrinterDocument(
-    std::shared_ptr<const EnvelopePrinterBackend> backend)
-    : m_backend(std::move(backend))
+    std::shared_ptr<const EnvelopePrinterBackend> backend,
+    std::shared_ptr<const QPointF> printerShift)
+    : m_backend(std::move(backend)), m_printerShift(std::move(printerShift)),
+      m_addressFont(std::make_shared<AddressFont>(AddressFont::delivery())),
+      m_returnAddressFont(std::make_shared<AddressFont>(AddressFont::returnAddress()))
 {
 }
 
 std::shared_ptr<word::Envelope> EnvelopePrinterDocument::Envelope()
 {
-    return std::make_shared<EnvelopePrinterEnvelope>(m_backend);
+    // A new envelope each time, so a batch left unprinted is not carried into the next.
+    return std::make_shared<EnvelopePrinterEnvelope>(m_backend, m_printerShift, m_addressFont,
+                                                     m_returnAddressFont);
 }
 
 } // namespace addrell

@@ -1,6 +1,9 @@
 #include "servers/envelope_printer/render/EnvelopeRenderer.h"
+#include "envelopes/EnvelopeSizes.h"
 #include "servers/envelope_printer/render/AddressBlock.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace addrell {
@@ -81,6 +84,110 @@ TEST(EnvelopeRendererTest, LongAndManyLinesShrinkToStayInsideTheirAreas)
     EXPECT_LE(from.bounds.right(), kEnvelope.width() / 2);
     EXPECT_TRUE(kReadArea.contains(to.bounds));
     EXPECT_EQ(to.lines, 12);
+}
+
+const QString kFrom = QStringLiteral("MARY ELLEN HART\r\n1 NORTH LANE\r\nTHE TOWN IL 60000");
+const QString kTo = QStringLiteral("HENRY HALL\r\nWIDGET MILL\r\n1234 ELM AVENUE\r\nCITY IL 62704");
+
+// The envelope at one pixel a point, turned back upright, as the program passes the size.
+QImage uprightPage(const EnvelopeSize& size, int orientation, const EnvelopeLayout& layout = {})
+{
+    const EnvelopeJob job(kFrom, kTo, static_cast<float>(size.widthInches()) * 72.0F,
+                          static_cast<float>(size.heightInches()) * 72.0F, orientation,
+                          orientation == 4, layout);
+    const QImage page = EnvelopeRenderer(job).toImage(72.0);
+    return page.transformed(QTransform().rotate(orientation >= 6 ? -90 : 90));
+}
+
+// Ink above and below a line across the envelope: the return and the delivery address.
+std::pair<Ink, Ink> blocks(const QImage& page, int splitY)
+{
+    return {inkIn(page, QRect(0, 0, page.width(), splitY)),
+            inkIn(page, QRect(0, splitY, page.width(), page.height() - splitY))};
+}
+
+TEST(EnvelopeRendererTest, EverySizeAndFeedIsItsOwnPageWithTheAddressesInThePostsZones)
+{
+    constexpr double mm = 72.0 / 25.4;
+    for (const EnvelopeSize& size : EnvelopeSizes::all()) {
+        const QSizeF points(static_cast<float>(size.widthInches()) * 72.0F,
+                            static_cast<float>(size.heightInches()) * 72.0F);
+        const double w = std::round(points.width());
+        const double h = std::round(points.height());
+        // US: the read area; ISO: from 40 % down and half-way across to 15 mm from the edges.
+        const bool iso = size.unit() == EnvelopeSize::Unit::Millimeter;
+        const QRectF delivery =
+            iso ? QRectF(QPointF(w / 2, 0.4 * h), QPointF(w - 15 * mm, h - 15 * mm))
+                : QRectF(QPointF(36, std::max(h - 198, h / 3)), QPointF(w - 36, h - 45));
+        const QRectF returnArea(QPointF(0, 0), QPointF(w / 2, delivery.top()));
+        for (const int orientation : {EnvelopeJob::kCenterLandscape, EnvelopeJob::kLeftClockwise}) {
+            SCOPED_TRACE(QStringLiteral("%1, orientation %2")
+                             .arg(size.name())
+                             .arg(orientation)
+                             .toStdString());
+            const EnvelopeJob job(kFrom, kTo, points.width(), points.height(), orientation, true);
+            // Short edge first: the page is the envelope standing, never another size.
+            EXPECT_EQ(EnvelopeRenderer(job).pageSize().size(QPageSize::Point), QSizeF(h, w));
+            const QImage page = uprightPage(size, orientation);
+            EXPECT_EQ(page.size(), QSize(int(w), int(h)));
+            const auto [from, to] = blocks(page, int(delivery.top()));
+            EXPECT_TRUE(returnArea.contains(from.bounds))
+                << from.bounds.x() << "," << from.bounds.y();
+            EXPECT_TRUE(delivery.contains(to.bounds))
+                << to.bounds.x() << "," << to.bounds.y() << " " << to.bounds.width() << "x"
+                << to.bounds.height();
+            EXPECT_EQ(std::pair(from.lines, to.lines), std::pair(3, 4));
+        }
+    }
+}
+
+TEST(EnvelopeRendererTest, PositionsShiftAndFontsReachTheDrawing)
+{
+    const EnvelopeSize dl = *EnvelopeSizes::byKey(QStringLiteral("dl"));
+    const auto moved = [&](const EnvelopeLayout& a, const EnvelopeLayout& b, int orientation) {
+        const auto [fromA, toA] = blocks(uprightPage(dl, orientation, a), 120);
+        const auto [fromB, toB] = blocks(uprightPage(dl, orientation, b), 120);
+        return std::pair(fromB.bounds.topLeft() - fromA.bounds.topLeft(),
+                         toB.bounds.topLeft() - toA.bounds.topLeft());
+    };
+    EnvelopeLayout placed;
+    placed.setReturnFrom(QPointF(30, 20));
+    placed.setDeliveryFrom(QPointF(250, 150));
+    for (const int orientation : {EnvelopeJob::kCenterLandscape, EnvelopeJob::kLeftClockwise}) {
+        SCOPED_TRACE(orientation);
+        const auto [from, to] = blocks(uprightPage(dl, orientation, placed), 120);
+        // Where asked: the ink starts a glyph's side bearing and the space above capitals in.
+        EXPECT_LE((from.bounds.topLeft() - QPoint(30, 20)).manhattanLength(), 6);
+        EXPECT_LE((to.bounds.topLeft() - QPoint(250, 150)).manhattanLength(), 6);
+
+        EnvelopeLayout further = placed;
+        further.setReturnFrom(QPointF(41, 33));
+        further.setDeliveryFrom(QPointF(0, 170)); // 0: where the zone would put it across
+        EXPECT_EQ(moved(placed, further, orientation).first, QPoint(11, 13));
+        EXPECT_EQ(moved({}, further, orientation).second.y(), 170 - 125); // automatic: 40 % down
+        EXPECT_EQ(moved({}, further, orientation).second.x(), 0);
+
+        EnvelopeLayout shifted = placed;
+        shifted.setShift(QPointF(9, -6));
+        EXPECT_EQ(moved(placed, shifted, orientation), std::pair(QPoint(9, -6), QPoint(9, -6)));
+    }
+
+    // The chosen families, weights and sizes are what the page is drawn in.
+    EnvelopeLayout fonts;
+    fonts.setDeliveryFont(AddressFont(QStringLiteral("Liberation Sans"), 24, true));
+    fonts.setReturnFont(AddressFont(QStringLiteral("Liberation Mono"), 10, false, true));
+    const auto [plainFrom, plainTo] = blocks(uprightPage(dl, 4), 120);
+    const auto [from, to] = blocks(uprightPage(dl, 4, fonts), 120);
+    EXPECT_NEAR(double(to.bounds.height()) / plainTo.bounds.height(), 2.0, 0.15);
+    const QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("fonts.pdf"));
+    ASSERT_TRUE(EnvelopeRenderer(EnvelopeJob(kFrom, kTo, 624, 312, 4, true, fonts)).writePdf(pdf));
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.contains("LiberationSans-Bold"));
+    EXPECT_TRUE(bytes.contains("LiberationMono-Italic"));
+    EXPECT_FALSE(bytes.contains("LiberationSerif"));
 }
 
 } // namespace

@@ -28,6 +28,17 @@ const QString kShift = QStringLiteral("Printer/Shift");
 constexpr double kSmallestSide = 1.0;
 constexpr double kLargestSide = 14400.0;
 
+// A place off the envelope could not be printed: such a block is placed automatically.
+std::optional<QPointF> onEnvelope(std::optional<QPointF> position, const EnvelopeSize& size)
+{
+    const QSizeF envelope = size.sizePoints();
+    if (position && position->x() >= 0.0 && position->y() >= 0.0 &&
+        position->x() < envelope.width() && position->y() < envelope.height()) {
+        return position;
+    }
+    return std::nullopt;
+}
+
 QString unitName(EnvelopeSize::Unit unit)
 {
     return unit == EnvelopeSize::Unit::Inch ? QStringLiteral("in") : QStringLiteral("mm");
@@ -82,8 +93,8 @@ EnvelopeOptions EnvelopeSettings::options(const std::function<QStringList()>& pr
     }
     options.setDeliveryFont(font(kDeliveryFont, options.deliveryFont()));
     options.setReturnFont(font(kReturnFont, options.returnFont()));
-    options.setDeliveryPosition(point(kDeliveryPosition));
-    options.setReturnPosition(point(kReturnPosition));
+    options.setDeliveryPosition(onEnvelope(point(kDeliveryPosition), options.size()));
+    options.setReturnPosition(onEnvelope(point(kReturnPosition), options.size()));
     options.setPrinterShift(point(kShift).value_or(QPointF()));
     return options;
 }
@@ -132,7 +143,8 @@ AddressFont EnvelopeSettings::font(const QString& prefix, AddressFont fallback) 
 {
     const QString family = m_store->value(prefix + QStringLiteral("/Family")).toString();
     const auto points = number(prefix + QStringLiteral("/Points"));
-    if (family.isEmpty() || !points || *points <= 0.0) {
+    if (family.isEmpty() || !points || *points < AddressFont::kMinimumPoints ||
+        *points > AddressFont::kMaximumPoints) {
         return fallback;
     }
     return AddressFont(family, *points, m_store->value(prefix + QStringLiteral("/Bold")).toBool(),

@@ -101,8 +101,10 @@ TEST(EnvelopeSettings, OptionsThatNoLongerFitReadAsTheirDefaults)
         config.write("Addrell/Addrell.conf", QByteArray("[Envelope]\n") + lines + "\n");
         EXPECT_EQ(EnvelopeSettings(config.path()).options(kNoPrinters), expected);
     }
+    // A font too small, a place half given, a place beyond the #10 envelope's right edge.
     config.write("Addrell/Addrell.conf", "[DeliveryAddress]\nFont\\Family=Serif\n"
-                                         "Font\\Points=-2\nPosition\\X=5\n");
+                                         "Font\\Points=0.5\nPosition\\X=5\n"
+                                         "[ReturnAddress]\nPosition\\X=700\nPosition\\Y=5\n");
     EXPECT_EQ(EnvelopeSettings(config.path()).options(kNoPrinters), EnvelopeOptions());
 }
 

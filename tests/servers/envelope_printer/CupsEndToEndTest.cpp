@@ -2,6 +2,7 @@
 #include "servers/envelope_printer/EnvelopePrinterApplication.h"
 #include "servers/envelope_printer/EnvelopePrinterBackend.h"
 #include "servers/envelope_printer/destinations/CupsPrintSpooler.h"
+#include "servers/envelope_printer/destinations/CupsPrinterList.h"
 #include "servers/envelope_printer/destinations/EnvelopePrintDestination.h"
 #include "servers/envelope_printer/destinations/PdfSaveLocation.h"
 #include "servers/envelope_printer/render/EnvelopeJob.h"
@@ -166,6 +167,64 @@ TEST_F(CupsEndToEndTest, ABatchIsOneJobOfOnePagePerEnvelopeForEitherFeedOrOnePdf
         printBatch(PrintTarget::pdfFile(dir.filePath(QStringLiteral("batch.pdf"))), 6);
     EXPECT_TRUE(saved.savedAsFile);
     expectOneEnvelopePerPage(saved.name);
+}
+
+TEST_F(CupsEndToEndTest, TheChosenPrinterGetsADlEnvelopeInTheChosenFonts)
+{
+    // Every queue by name, the default and the one refusing jobs told apart.
+    QStringList printers;
+    for (const AvailablePrinter& printer : CupsPrinterList::available()) {
+        printers << QStringLiteral("%1 %2 %3")
+                        .arg(printer.name())
+                        .arg(printer.isDefault() ? "default" : "-",
+                             printer.acceptingJobs() ? "accepting" : "rejecting");
+    }
+    EXPECT_EQ(printers, QStringList({"EnvPDF default accepting", "EnvPDF2 - accepting",
+                                     "EnvReject - rejecting"}));
+
+    const std::shared_ptr<void> unowned;
+    const auto app = EnvelopePrinterApplication::create(
+        {PrintTarget::defaultPrinter(), {unowned, &m_spooler}, {unowned, &m_noQuestion}});
+    static_cast<void>(app->Documents()->Add({}, {}, {}, {}));
+    app->ActivePrinter(QStringLiteral("EnvPDF2"));
+    const auto envelope = app->ActiveDocument()->Envelope();
+    const auto delivery = envelope->AddressStyle()->Font();
+    delivery->Name(QStringLiteral("Liberation Sans"));
+    delivery->Bold(true);
+    const auto from = envelope->ReturnAddressStyle()->Font();
+    from->Name(QStringLiteral("Liberation Mono"));
+    from->Italic(true);
+    word::PrintOutArguments arguments;
+    arguments.fill(Variant::missing());
+    arguments[1] = Variant(QStringLiteral("Henry Hall\r\nElm Ave"));
+    arguments[4] = Variant(QStringLiteral("Mary Hart"));
+    arguments[9] = Variant(110.0F / 25.4F * 72.0F);
+    arguments[10] = Variant(220.0F / 25.4F * 72.0F);
+    arguments[16] = Variant(false);
+    arguments[17] = Variant(std::int32_t{EnvelopeJob::kLeftClockwise});
+    envelope->PrintOut(arguments);
+    ASSERT_TRUE(jobsDone()) << "jobs still not done";
+
+    const QDir out(qEnvironmentVariable("ADDRELL_CUPS_PDF2_DIR"));
+    const QStringList printed = out.entryList({QStringLiteral("*.pdf")});
+    ASSERT_EQ(printed.size(), 1) << out.path().toStdString();
+    const QString pdf = out.filePath(printed.front());
+    const QString info = test::pdfToolOutput(QStringLiteral("pdfinfo"), pdf).value_or(QString());
+    const QRegularExpressionMatch page =
+        QRegularExpression(QStringLiteral(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)")).match(info);
+    ASSERT_TRUE(page.hasMatch() && info.contains(QStringLiteral("Pages:           1")))
+        << info.toStdString();
+    // 110 x 220 mm, standing: short edge first.
+    EXPECT_NEAR(page.captured(1).toDouble() * 25.4 / 72.0, 110.0, 0.2);
+    EXPECT_NEAR(page.captured(2).toDouble() * 25.4 / 72.0, 220.0, 0.2);
+    const QString text = test::pdfText(pdf).value_or(QString());
+    EXPECT_TRUE(text.contains(QStringLiteral("Henry Hall")) &&
+                text.contains(QStringLiteral("Mary Hart")))
+        << text.toStdString();
+    const QString fonts = test::pdfToolOutput(QStringLiteral("pdffonts"), pdf).value_or(QString());
+    EXPECT_TRUE(fonts.contains(QStringLiteral("LiberationSans-Bold")) &&
+                fonts.contains(QStringLiteral("LiberationMono-Italic")))
+        << fonts.toStdString();
 }
 
 } // namespace

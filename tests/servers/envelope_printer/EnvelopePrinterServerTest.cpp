@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace addrell {
 namespace {
 
@@ -142,6 +144,67 @@ TEST_F(EnvelopePrinterServerTest, FailuresAreErrorsTheUserCanActOn)
             << error->description().toStdString();
     }
     EXPECT_EQ(submissions.size(), 2); // never to a printer known to refuse jobs
+}
+
+TEST_F(EnvelopePrinterServerTest, ActivePrinterFontsAndSizeReachTheJobAndStay)
+{
+    const std::shared_ptr<void> unowned;
+    const auto app = EnvelopePrinterApplication::create(
+        {PrintTarget::defaultPrinter(), {unowned, this}, {unowned, this}});
+    static_cast<void>(app->Documents()->Add({}, {}, {}, {}));
+    const auto document = app->ActiveDocument();
+    // The number of the error a call raises, 0 for none.
+    const auto error = [](const std::function<void()>& call) {
+        try {
+            call();
+        } catch (const AutomationError& raised) {
+            return raised.number();
+        }
+        return 0;
+    };
+    word::PrintOutArguments dl;
+    dl.fill(Variant::missing());
+    dl[1] = Variant(QStringLiteral("Henry Hall"));
+    dl[9] = Variant(110.0F / 25.4F * 72.0F);
+    dl[10] = Variant(220.0F / 25.4F * 72.0F);
+    const auto printDl = [&] { document->Envelope()->PrintOut(dl); };
+
+    defaultName = QStringLiteral("Desk");
+    EXPECT_EQ(app->ActivePrinter(), QStringLiteral("Desk"));
+    EXPECT_EQ(error([&] { app->ActivePrinter(QStringLiteral("Attic")); }),
+              EnvelopePrinterError::PrinterNotFound);
+    app->ActivePrinter(QStringLiteral("Shut"));
+    EXPECT_EQ(app->ActivePrinter(), QStringLiteral("Shut"));
+    EXPECT_EQ(error(printDl), EnvelopePrinterError::PrinterNotAcceptingJobs);
+    app->ActivePrinter({}); // the default again
+    EXPECT_EQ(error(printDl), 0);
+    const Submission envelope{
+        "Desk",
+        {QSizeF(312, 624)},
+        {{"media", "iso_dl_110x220mm"}, {"print-scaling", "none"}, {"sides", "one-sided"}}};
+    EXPECT_EQ(submissions, QList<Submission>{envelope});
+
+    // Saved where the user says, upright, and never to the printer.
+    app->ActivePrinter(word::kSaveAsPdfPrinter);
+    EXPECT_EQ(app->ActivePrinter(), word::kSaveAsPdfPrinter);
+    answer = dir.filePath("saved.pdf");
+    EXPECT_EQ(error(printDl), 0);
+    EXPECT_EQ(test::pdfPageSizes(test::readFile(*answer)), QList<QSizeF>{QSizeF(624, 312)});
+    EXPECT_EQ(submissions.size(), 1);
+
+    // A document's styles hold for its later envelopes; what no printer could set is refused.
+    const auto font = document->Envelope()->ReturnAddressStyle()->Font();
+    font->Name(QStringLiteral("Liberation Mono"));
+    font->Italic(true);
+    EXPECT_EQ(error([&] { font->Size(0.5F); }), RuntimeError::InvalidProcedureCall);
+    EXPECT_EQ(error([&] { font->Name(QStringLiteral(" ")); }), RuntimeError::InvalidProcedureCall);
+    const auto later = document->Envelope()->ReturnAddressStyle()->Font();
+    EXPECT_EQ(std::tuple(later->Name(), later->Size(), later->Italic(), later->Bold()),
+              std::tuple(QStringLiteral("Liberation Mono"), 10.0F, true, false));
+    EXPECT_EQ(document->Envelope()->AddressStyle()->Font()->Name(),
+              QStringLiteral("Times New Roman"));
+    EXPECT_EQ(error([&] { app->SetPrinterShift(std::numeric_limits<float>::quiet_NaN(), 0); }),
+              RuntimeError::InvalidProcedureCall);
 }
 
 } // namespace

@@ -49,4 +49,18 @@ namespace addrell::test {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// What a poppler-utils tool (pdfinfo, pdffonts) prints about a PDF; nothing without the tool.
+[[nodiscard]] inline std::optional<QString> pdfToolOutput(const QString& tool,
+                                                          const QString& fileName)
+{
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty()) {
+        return std::nullopt;
+    }
+    QProcess process;
+    process.start(program, {fileName});
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 } // namespace addrell::test

@@ -50,10 +50,10 @@ QGroupBox* section(const QString& title, QLayout* layout)
 } // namespace
 
 EnvelopeOptionsDialog::EnvelopeOptionsDialog(const EnvelopeOptions& options,
-                                             std::vector<PrinterEntry> printers, FontChooser& fonts,
-                                             Addresses addresses, MeasurementUnit unit,
-                                             QWidget* parent)
-    : QDialog(parent), m_options(options), m_printers(std::move(printers)), m_fonts(fonts),
+                                             const std::vector<AvailablePrinter>& printers,
+                                             FontChooser& fonts, Addresses addresses,
+                                             MeasurementUnit unit, QWidget* parent)
+    : QDialog(parent), m_options(options), m_printers(printers), m_fonts(fonts),
       m_addresses(std::move(addresses)), m_unit(unit)
 {
     setWindowTitle(QStringLiteral("Envelope Options"));
@@ -89,10 +89,9 @@ QWidget* EnvelopeOptionsDialog::printerSection()
 {
     m_printer = new QComboBox;
     m_printer->setObjectName(QStringLiteral("printer"));
-    for (const PrinterEntry& printer : m_printers) {
-        m_printer->addItem(printer.label(), printer.isDefault ? QString() : printer.name);
+    for (const PrinterChoices::Choice& choice : m_printers.choices()) {
+        m_printer->addItem(choice.label, choice.printer);
     }
-    m_printer->addItem(EnvelopeOptions::kSaveAsPdf, EnvelopeOptions::kSaveAsPdf);
     connect(m_printer, &QComboBox::activated, this, &EnvelopeOptionsDialog::printerChosen);
     auto* layout = new QFormLayout;
     layout->addRow(QStringLiteral("Print &to:"), m_printer);
@@ -175,14 +174,11 @@ QWidget* EnvelopeOptionsDialog::positionSection()
 void EnvelopeOptionsDialog::showOptions(const EnvelopeOptions& options)
 {
     m_options = options;
-    // A kept printer the list no longer has prints on the default, as a kept setting would.
-    int printer = m_printer->findData(options.printer());
-    if (printer < 0) {
+    // A printer the list no longer has gives way to the default, as a kept setting does.
+    if (m_printers.indexOf(options.printer()) < 0) {
         m_options.setPrinter(QString());
-        printer = m_printer->findData(QString());
     }
-    // With no default printer, the envelope is saved as a PDF.
-    m_printer->setCurrentIndex(printer >= 0 ? printer : m_printer->count() - 1);
+    m_printer->setCurrentIndex(m_printers.indexOf(m_options.printer()));
     m_size->setCurrentIndex(m_size->findData(options.size().key()));
     m_deliveryFont->setAddressFont(options.deliveryFont());
     m_returnFont->setAddressFont(options.returnFont());

@@ -2,7 +2,7 @@
 
 #include "printing/EnvelopeOptions.h"
 #include "ui/envelope_options/MeasurementUnit.h"
-#include "ui/envelope_options/PrinterEntry.h"
+#include "ui/envelope_options/PrinterChoices.h"
 
 #include <QDialog>
 
@@ -31,9 +31,9 @@ public:
         QString delivery;
     };
 
-    EnvelopeOptionsDialog(const EnvelopeOptions& options, std::vector<PrinterEntry> printers,
-                          FontChooser& fonts, Addresses addresses, MeasurementUnit unit,
-                          QWidget* parent = nullptr);
+    EnvelopeOptionsDialog(const EnvelopeOptions& options,
+                          const std::vector<AvailablePrinter>& printers, FontChooser& fonts,
+                          Addresses addresses, MeasurementUnit unit, QWidget* parent = nullptr);
 
     [[nodiscard]] const EnvelopeOptions& options() const noexcept { return m_options; }
     [[nodiscard]] const PreviewPane& preview() const noexcept { return *m_preview; }
@@ -54,7 +54,7 @@ private:
     void redraw();
 
     EnvelopeOptions m_options;
-    std::vector<PrinterEntry> m_printers;
+    PrinterChoices m_printers;
     FontChooser& m_fonts;
     Addresses m_addresses;
     MeasurementUnit m_unit;

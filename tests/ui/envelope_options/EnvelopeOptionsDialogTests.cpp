@@ -82,7 +82,8 @@ protected:
         return texts;
     }
 
-    std::vector<PrinterEntry> printers{{"Hall", false, false}, {"Office", true, true}};
+    std::vector<AvailablePrinter> printers{{"Hall", "Hall laser", false, false},
+                                           {"Office", "", true, true}};
     ScriptedFonts fonts;
 };
 
@@ -110,8 +111,15 @@ TEST_F(EnvelopeOptionsDialogTest, ListsThePrintersAndTheSizesInTheUsersUnit)
         MeasurementUnit::forLocale(QLocale(QLocale::English, QLocale::UnitedKingdom)).symbol(),
         "mm");
 
+    // A printer that is gone gives way to the default.
+    EnvelopeOptions gone;
+    gone.setPrinter("Attic");
+    dialog = open(gone);
+    EXPECT_EQ(find<QComboBox>(*dialog, "printer")->currentText(), "Office (default)");
+    EXPECT_EQ(dialog->options().printer(), "");
+
     // No default printer: what prints is a PDF the user names.
-    printers = {{"Hall", false, true}};
+    printers = {{"Hall", "", false, true}};
     dialog = open(EnvelopeOptions());
     EXPECT_EQ(find<QComboBox>(*dialog, "printer")->currentText(), "Save as PDF");
 }

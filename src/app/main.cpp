@@ -1,6 +1,7 @@
 #include "automation/ServerFactories.h"
 #include "servers/address_book/AddressBookApplication.h"
 #include "servers/envelope_printer/EnvelopePrinterServer.h"
+#include "servers/envelope_printer/destinations/CupsPrinterList.h"
 #include "ui/main_window/adapters/QtDialogs.h"
 #include "ui/main_window/frmEnvelope.h"
 
@@ -26,7 +27,7 @@ int main(int argc, char** argv)
     addrell::frmEnvelope window(
         QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), dialogs,
-        std::move(servers));
+        std::move(servers), &addrell::CupsPrinterList::available);
     window.show();
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 #include "automation/Dialogs.h"
 #include "return_address/ReturnAddressLocation.h"
+#include "ui/envelope_options/EnvelopeOptionsDialog.h"
 #include "ui/main_window/adapters/ContactDropFilter.h"
 #include "ui/main_window/controls/FlexGrid.h"
 #include "ui/main_window/controls/TabControl.h"
@@ -60,10 +61,11 @@ QWidget* prepareWindow(QWidget* window)
 } // namespace
 
 frmEnvelope::frmEnvelope(const QString& applicationFolder, const QString& configFolder,
-                         Dialogs& dialogs, ServerFactories factories, QWidget* parent)
+                         Dialogs& dialogs, ServerFactories factories, PrinterList printers,
+                         QWidget* parent)
     : QWidget(parent), m_dialogs(dialogs), m_factories(std::move(factories)),
       m_controls(ControlSet::build(prepareWindow(this))), m_applicationFolder(applicationFolder),
-      m_configFolder(configFolder), m_settings(configFolder),
+      m_configFolder(configFolder), m_settings(configFolder), m_printers(std::move(printers)),
       m_returnAddressView(m_controls, [this] { cboAddress_Click(); }),
       m_returnAddressController(m_returnAddress, m_fileChannel, m_returnAddressView, dialogs),
       m_printView(m_controls), m_selectionView(m_controls),
@@ -91,6 +93,8 @@ void frmEnvelope::connectEvents()
             &frmEnvelope::cmdAddFile_Click);
     connect(control<QPushButton>(QStringLiteral("cmdPrint")), &QPushButton::clicked, this,
             &frmEnvelope::cmdPrint_Click);
+    connect(control<QPushButton>(QStringLiteral("cmdOptions")), &QPushButton::clicked, this,
+            &frmEnvelope::cmdOptions_Click);
     connect(control<QRadioButton>(QStringLiteral("Option2(1)")), &QRadioButton::toggled, this,
             &frmEnvelope::Option2_Toggled);
     connect(control<QPushButton>(QStringLiteral("cmdPreview")), &QPushButton::clicked, this,
@@ -129,6 +133,13 @@ void frmEnvelope::Form_Load()
     AddBackSlash(m_strAppPath, QLatin1Char('/'));
     m_returnAddress.strReturnFile = ReturnAddressLocation::startFile(m_settings.returnAddressFile(),
                                                                      m_configFolder, m_strAppPath);
+    m_printJob.setOptions(m_settings.options([this] {
+        QStringList names;
+        for (const AvailablePrinter& printer : m_printers()) {
+            names << printer.name();
+        }
+        return names;
+    }));
     if (m_settings.printCenter()) {
         control<QRadioButton>(QStringLiteral("Option2(1)"))->setChecked(true);
     }
@@ -185,6 +196,19 @@ void frmEnvelope::cmdAddFile_Click()
     dispatch([this] {
         if (m_returnAddressController.cmdAddFile_Click()) {
             m_settings.setReturnAddressFile(m_returnAddress.strReturnFile);
+        }
+    });
+}
+
+void frmEnvelope::cmdOptions_Click()
+{
+    dispatch([this] {
+        EnvelopeOptionsDialog dialog(m_printJob.options(), m_printers(), m_fontChooser,
+                                     {m_printView.returnText(), m_printView.addressText()},
+                                     MeasurementUnit::forLocale(QLocale()), this);
+        if (dialog.exec() == QDialog::Accepted) {
+            m_printJob.setOptions(dialog.options());
+            m_settings.setOptions(dialog.options());
         }
     });
 }

@@ -35,7 +35,8 @@ protected:
         servers.outlookApplication = [this] {
             return std::make_shared<FakeOutlookApplication>(outlook);
         };
-        auto window = std::make_unique<frmEnvelope>(files.path(), configFolder(), dialogs, servers);
+        auto window = std::make_unique<frmEnvelope>(files.path(), configFolder(), dialogs, servers,
+                                                    [this] { return printers; });
         window->show();
         QApplication::setActiveWindow(window.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -66,6 +67,7 @@ protected:
     ScriptedDialogs dialogs;
     std::shared_ptr<WordLog> word = std::make_shared<WordLog>();
     std::shared_ptr<OutlookWorld> outlook = std::make_shared<OutlookWorld>();
+    std::vector<AvailablePrinter> printers; // the print server's queues
 };
 
 } // namespace addrell::testing

@@ -17,12 +17,16 @@ LengthField::LengthField(MeasurementUnit unit, double minimumPoints, double maxi
 
 double LengthField::points() const
 {
-    return m_unit.toPoints(value());
+    return m_exact && value() == m_shown ? *m_exact : m_unit.toPoints(value());
 }
 
 void LengthField::setPoints(double points)
 {
-    setValue(m_unit.fromPoints(points));
+    const double shown = m_unit.fromPoints(points);
+    setValue(shown);
+    m_shown = value();
+    // Out of range, the field shows its limit, and that is the length.
+    m_exact = shown >= minimum() && shown <= maximum() ? std::optional(points) : std::nullopt;
 }
 
 void LengthField::setRangePoints(double minimumPoints, double maximumPoints)

@@ -155,6 +155,11 @@ TEST_F(EnvelopeOptionsDialogTest, EveryChoiceChangesTheOptionsAndRestoreDefaults
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->options(), expected);
 
+    // Opened on options no field shows exactly, it keeps them as they are.
+    expected.setPrinterShift(QPointF(7, -4)); // 0.0972 and -0.0556 in
+    expected.setDeliveryPosition(QPointF(290.5, 140.25));
+    EXPECT_EQ(open(expected)->options(), expected);
+
     // Opened again on those options, it shows them, and Restore Defaults brings back the rest.
     dialog = open(expected);
     EXPECT_EQ(find<QComboBox>(*dialog, "printer")->currentText(), "Hall (not accepting jobs)");

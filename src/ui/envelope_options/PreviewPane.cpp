@@ -1,7 +1,6 @@
 #include "ui/envelope_options/PreviewPane.h"
 
 #include "automation/AutomationError.h"
-#include "printing/preview/EnvelopePreview.h"
 
 #include <QPainter>
 
@@ -45,15 +44,20 @@ double PreviewPane::dotsPerInch() const
            devicePixelRatioF();
 }
 
-QImage PreviewPane::picture(double dotsPerInch) const
+std::optional<EnvelopePreview> PreviewPane::envelope() const
 {
     try {
         return EnvelopePreview(m_options, orSample(m_returnText, kSampleReturn),
-                               orSample(m_deliveryText, kSampleDelivery))
-            .toImage(dotsPerInch);
+                               orSample(m_deliveryText, kSampleDelivery));
     } catch (const AutomationError&) {
-        return {}; // options no envelope can be printed with: nothing to show
+        return std::nullopt;
     }
+}
+
+QImage PreviewPane::picture(double dotsPerInch) const
+{
+    const std::optional<EnvelopePreview> shown = envelope();
+    return shown ? shown->toImage(dotsPerInch) : QImage();
 }
 
 void PreviewPane::paintEvent(QPaintEvent* /*event*/)

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "printing/EnvelopeOptions.h"
+#include "printing/preview/EnvelopePreview.h"
 
 #include <QImage>
 #include <QWidget>
+
+#include <optional>
 
 namespace addrell {
 
@@ -23,6 +26,8 @@ public:
                      const QString& deliveryText);
     // The resolution the envelope is drawn at to fill the widget.
     [[nodiscard]] double dotsPerInch() const;
+    // The envelope shown; nothing for options no envelope can be printed with.
+    [[nodiscard]] std::optional<EnvelopePreview> envelope() const;
     // What the widget shows, drawn afresh; a null image for options that cannot print.
     [[nodiscard]] QImage picture(double dotsPerInch) const;
 

@@ -5,11 +5,17 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 # Lines of at most 80 characters, as Debian's package tools show them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Addrell prints one business envelope at a time. The return address comes
-from a plain-text file; the recipient comes from a vCard contact (any address
-book, Outlook included, exports vCard) or is typed in. It prints through CUPS
-on #10 envelopes, right-fed or centre-fed, or saves a PDF when there is no
-printer.")
+    "Addrell prints addressed envelopes: US #10 (the default), #9, #6 3/4, Monarch,
+A2, A7, DL, C4, C5, C6, C6/5, B5, B6 or a size of your own, with the fonts and
+the places of the two addresses as you choose them and a preview of the result.
+
+The recipient comes from your own address books: vCard files and folders, the
+desktop contacts server (GNOME Contacts, Evolution, online accounts) or
+Thunderbird; or it is typed in. Return addresses come from a plain-text file of
+your own. Several contacts print as one job, one envelope each.
+
+It prints on any CUPS printer, right-fed or centre-fed, or saves the envelopes
+as a PDF file.")
 set(CPACK_PACKAGE_CONTACT "Addrell developers <maintainers@addrell.org>")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://addrell.org/)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -1,14 +1,18 @@
 #include "automation/ServerFactories.h"
 #include "servers/address_book/AddressBookApplication.h"
 #include "servers/envelope_printer/EnvelopePrinterServer.h"
+#include "servers/envelope_printer/destinations/CupsPrinterList.h"
 #include "ui/main_window/adapters/QtDialogs.h"
 #include "ui/main_window/frmEnvelope.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Settings go to ~/.config/Addrell/Addrell.conf, the file QSettings names for these two.
+    QApplication::setOrganizationName(QStringLiteral("Addrell"));
     QApplication::setApplicationName(QStringLiteral("Addrell"));
     QApplication::setApplicationVersion(QStringLiteral(ADDRELL_VERSION));
     // Ties the window to addrell.desktop, for its icon and name on the desktop.
@@ -20,8 +24,10 @@ int main(int argc, char** argv)
     servers.outlookApplication = &addrell::AddressBookApplication::create;
 
     addrell::QtDialogs dialogs;
-    addrell::frmEnvelope window(QCoreApplication::applicationDirPath(), dialogs,
-                                std::move(servers));
+    addrell::frmEnvelope window(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), dialogs,
+        std::move(servers), &addrell::CupsPrinterList::available);
     window.show();
     return QApplication::exec();
 }

@@ -60,8 +60,9 @@ void ReturnAddressController::cboAddress_Click()
     }
 }
 
-void ReturnAddressController::cmdAddFile_Click()
+bool ReturnAddressController::cmdAddFile_Click()
 {
+    bool loaded = false;
     try {
         // A cancelled dialog gives no name, so the open below fails and nothing changes.
         const OpenFileRequest request{kDialogTitle, kDialogFilter, m_state.strReturnFile};
@@ -73,11 +74,13 @@ void ReturnAddressController::cmdAddFile_Click()
         m_state.colAddresses.emplace();
         m_view.setPathCaption(m_state.strReturnFile);
         FillCombo();
+        loaded = true;
         m_view.setAddressListIndex(1);
     } catch (const std::exception&) {
         // Every failure here is silent: what was loaded stays on screen.
     }
     m_channel.closeAll();
+    return loaded;
 }
 
 } // namespace addrell

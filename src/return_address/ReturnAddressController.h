@@ -28,8 +28,9 @@ public:
     // The selection handler of cboAddress.
     void cboAddress_Click();
 
-    // The file button: asks for another file and loads it; every failure is silent.
-    void cmdAddFile_Click();
+    // The file button: asks for another file and loads it; every failure is silent. True when
+    // the chosen file was opened and read.
+    bool cmdAddFile_Click();
 
 private:
     ReturnAddressState& m_state;

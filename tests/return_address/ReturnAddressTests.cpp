@@ -6,6 +6,7 @@
 #include "return_address/ListSink.h"
 #include "return_address/ReturnAddressController.h"
 #include "return_address/ReturnAddressLoader.h"
+#include "return_address/ReturnAddressLocation.h"
 #include "return_address/ReturnAddressState.h"
 #include "return_address/ReturnAddressView.h"
 #include "return_address/TextLineReader.h"
@@ -185,6 +186,41 @@ TEST_F(ReturnAddressControllerTest, ItemsWithoutAnEntryAreABadFileFormat)
     EXPECT_TRUE(lstFileVisible);
     EXPECT_EQ(txtReturn, QStringLiteral(" "));
     EXPECT_EQ(lstFile.items.size(), 7);
+}
+
+TEST_F(ReturnAddressControllerTest, FileButtonSaysWhetherAFileWasLoaded)
+{
+    const QString path = files.write(QStringLiteral("one.txt"), entries(1));
+    dialogs.setNextFile(path); // one entry: selecting the second fails, the file still loaded
+    EXPECT_TRUE(controller.cmdAddFile_Click());
+    dialogs.setNextFile(std::nullopt);
+    EXPECT_FALSE(controller.cmdAddFile_Click());
+    dialogs.setNextFile(files.path() + QStringLiteral("/gone.txt"));
+    EXPECT_FALSE(controller.cmdAddFile_Click());
+}
+
+TEST(ReturnAddressLocation, StartFileIsTheRememberedOneThenTheUsersOwnThenTheSample)
+{
+    const testing::TempFiles files;
+    const QString config = files.path() + QStringLiteral("/config");
+    const QString program = files.path() + QStringLiteral("/program");
+    const QString sample = program + QStringLiteral("/ReturnAddress.txt");
+    const QString own = config + QStringLiteral("/addrell/ReturnAddress.txt");
+    ASSERT_EQ(ReturnAddressLocation::userFile(config), own);
+    const QString remembered = files.write(QStringLiteral("mine/Home.txt"), entries(1));
+
+    // Nothing of the user's yet: the sample, also when it is missing, so start-up reports it.
+    EXPECT_EQ(ReturnAddressLocation::startFile({}, config, program), sample);
+    EXPECT_EQ(ReturnAddressLocation::startFile(remembered, config, program), remembered);
+    files.write(QStringLiteral("config/addrell/ReturnAddress.txt"), entries(2));
+    EXPECT_EQ(ReturnAddressLocation::startFile({}, config, program), own);
+    EXPECT_EQ(ReturnAddressLocation::startFile(remembered, config, program), remembered);
+    // A remembered file that is gone, or is a folder, is passed over quietly.
+    ASSERT_TRUE(QFile::remove(remembered));
+    EXPECT_EQ(ReturnAddressLocation::startFile(remembered, config, program), own);
+    EXPECT_EQ(ReturnAddressLocation::startFile(files.path(), config, program), own);
+    ASSERT_TRUE(QFile::remove(own));
+    EXPECT_EQ(ReturnAddressLocation::startFile(remembered, config, program), sample);
 }
 
 TEST(TextLineReader, ReadsOnlyTheLinesALoadCanUseAndDecodesThemAsUtf8OrElseWindows1252)

@@ -2,6 +2,8 @@
 
 #include "automation/AutomationError.h"
 #include "automation/Dialogs.h"
+#include "return_address/ReturnAddressLocation.h"
+#include "ui/envelope_options/EnvelopeOptionsDialog.h"
 #include "ui/main_window/adapters/ContactDropFilter.h"
 #include "ui/main_window/controls/FlexGrid.h"
 #include "ui/main_window/controls/TabControl.h"
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
 
 #include <cstdint>
@@ -58,10 +61,12 @@ QWidget* prepareWindow(QWidget* window)
 
 } // namespace
 
-frmEnvelope::frmEnvelope(const QString& applicationFolder, Dialogs& dialogs,
-                         ServerFactories factories, QWidget* parent)
+frmEnvelope::frmEnvelope(const QString& applicationFolder, const QString& configFolder,
+                         Dialogs& dialogs, ServerFactories factories, PrinterList printers,
+                         QWidget* parent)
     : QWidget(parent), m_dialogs(dialogs), m_factories(std::move(factories)),
       m_controls(ControlSet::build(prepareWindow(this))), m_applicationFolder(applicationFolder),
+      m_configFolder(configFolder), m_settings(configFolder), m_printers(std::move(printers)),
       m_returnAddressView(m_controls, [this] { cboAddress_Click(); }),
       m_returnAddressController(m_returnAddress, m_fileChannel, m_returnAddressView, dialogs),
       m_printView(m_controls), m_selectionView(m_controls),
@@ -89,6 +94,10 @@ void frmEnvelope::connectEvents()
             &frmEnvelope::cmdAddFile_Click);
     connect(control<QPushButton>(QStringLiteral("cmdPrint")), &QPushButton::clicked, this,
             &frmEnvelope::cmdPrint_Click);
+    connect(control<QPushButton>(QStringLiteral("cmdOptions")), &QPushButton::clicked, this,
+            &frmEnvelope::cmdOptions_Click);
+    connect(control<QRadioButton>(QStringLiteral("Option2(1)")), &QRadioButton::toggled, this,
+            &frmEnvelope::Option2_Toggled);
     connect(control<QPushButton>(QStringLiteral("cmdPreview")), &QPushButton::clicked, this,
             &frmEnvelope::cmdPreview_Click);
     connect(control<QPushButton>(QStringLiteral("cmdNext")), &QPushButton::clicked, this,
@@ -125,7 +134,18 @@ void frmEnvelope::Form_Load()
     m_word.blnNoWord = true;
     m_strAppPath = m_applicationFolder;
     AddBackSlash(m_strAppPath, QLatin1Char('/'));
-    m_returnAddress.strReturnFile = m_strAppPath + QStringLiteral("ReturnAddress.txt");
+    m_returnAddress.strReturnFile = ReturnAddressLocation::startFile(m_settings.returnAddressFile(),
+                                                                     m_configFolder, m_strAppPath);
+    m_printJob.setOptions(m_settings.options([this] {
+        QStringList names;
+        for (const AvailablePrinter& printer : m_printers()) {
+            names << printer.name();
+        }
+        return names;
+    }));
+    if (m_settings.printCenter()) {
+        control<QRadioButton>(QStringLiteral("Option2(1)"))->setChecked(true);
+    }
 
     dispatch([this] {
         if (OpenFile(m_returnAddress.strReturnFile)) {
@@ -176,7 +196,29 @@ void frmEnvelope::cboAddress_Click()
 
 void frmEnvelope::cmdAddFile_Click()
 {
-    dispatch([this] { m_returnAddressController.cmdAddFile_Click(); });
+    dispatch([this] {
+        if (m_returnAddressController.cmdAddFile_Click()) {
+            m_settings.setReturnAddressFile(m_returnAddress.strReturnFile);
+        }
+    });
+}
+
+void frmEnvelope::cmdOptions_Click()
+{
+    dispatch([this] {
+        EnvelopeOptionsDialog dialog(m_printJob.options(), m_printers(), m_fontChooser,
+                                     {m_printView.returnText(), m_printView.addressText()},
+                                     MeasurementUnit::forLocale(QLocale()), this);
+        if (dialog.exec() == QDialog::Accepted) {
+            m_printJob.setOptions(dialog.options());
+            m_settings.setOptions(dialog.options());
+        }
+    });
+}
+
+void frmEnvelope::Option2_Toggled()
+{
+    m_settings.setPrintCenter(control<QRadioButton>(QStringLiteral("Option2(1)"))->isChecked());
 }
 
 void frmEnvelope::cmdPrint_Click()

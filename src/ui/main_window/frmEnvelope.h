@@ -12,6 +12,9 @@
 #include "return_address/FileChannel.h"
 #include "return_address/ReturnAddressController.h"
 #include "return_address/ReturnAddressState.h"
+#include "servers/envelope_printer/destinations/AvailablePrinter.h"
+#include "settings/EnvelopeSettings.h"
+#include "ui/envelope_options/QtFontChooser.h"
 #include "ui/help_window/frmHelp.h"
 #include "ui/main_window/adapters/QtContactsView.h"
 #include "ui/main_window/adapters/QtPrintView.h"
@@ -25,6 +28,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace addrell {
 
@@ -35,10 +39,14 @@ class Dialogs;
 class frmEnvelope : public QWidget {
     Q_OBJECT
 public:
-    // `applicationFolder` is where the default return address file is looked for; the servers
-    // the window drives come from `factories`.
-    frmEnvelope(const QString& applicationFolder, Dialogs& dialogs, ServerFactories factories,
-                QWidget* parent = nullptr);
+    // The print queues the envelope options offer.
+    using PrinterList = std::function<std::vector<AvailablePrinter>()>;
+
+    // `applicationFolder` holds the sample return address file; `configFolder` ($XDG_CONFIG_HOME)
+    // the settings and the user's own return addresses. The servers the window drives come from
+    // `factories`.
+    frmEnvelope(const QString& applicationFolder, const QString& configFolder, Dialogs& dialogs,
+                ServerFactories factories, PrinterList printers, QWidget* parent = nullptr);
     ~frmEnvelope() override;
     frmEnvelope(const frmEnvelope&) = delete;
     frmEnvelope& operator=(const frmEnvelope&) = delete;
@@ -61,6 +69,11 @@ public:
     [[nodiscard]] bool blnNoWord() const noexcept { return m_word.blnNoWord; }
     [[nodiscard]] bool blnMSWord();
     [[nodiscard]] const Variant& varCurRow() const noexcept { return m_contacts.varCurRow; }
+    // What every print uses: the kept envelope options, then the ones accepted in the dialog.
+    [[nodiscard]] const EnvelopeOptions& envelopeOptions() const noexcept
+    {
+        return m_printJob.options();
+    }
     // The help window while it is open (F1 opens it), else null.
     [[nodiscard]] frmHelp* helpWindow() const noexcept { return m_help; }
 
@@ -74,6 +87,8 @@ private:
     void cmdExit_Click();
     void cboAddress_Click();
     void cmdAddFile_Click();
+    void cmdOptions_Click();
+    void Option2_Toggled();
     void cmdPrint_Click();
     void cmdPreview_Click();
     void cmdNext_Click();
@@ -90,6 +105,10 @@ private:
     ServerFactories m_factories;
     ControlSet m_controls;
     QString m_applicationFolder;
+    QString m_configFolder;
+    EnvelopeSettings m_settings;
+    PrinterList m_printers;
+    QtFontChooser m_fontChooser;
 
     // The window-level fields.
     WordState m_word; // objWord, objDoc, objWordSel, blnNoWord

@@ -74,7 +74,7 @@ TEST_F(LayoutTest, ControlsOpenInTheirContainersFontsAndSettings)
     EXPECT_EQ(captions.join('|').toStdString(),
               "E&xit|&Use Contact|<|>|||Envelope||Printer|Print Center|Print "
               "Right|&Print|&Help|||Status:|||Folder:|Open Return Address "
-              "File|cboAddress||Select Return Address:|lblPath||Ver 2.2 ");
+              "File|Envelope &Options…|cboAddress||Select Return Address:|lblPath||Ver 2.2 ");
     EXPECT_EQ(visible,
               (QStringList{"cmdExit", "cmdPreview", "SSTab1", "Frame4", "txtAddress", "cmdPrint",
                            "txtReturn", "Picture1", "lblstatus(0)", "lblstatus(1)", "picStamp"}));
@@ -148,6 +148,35 @@ TEST_F(LayoutTest, EveryCaptionAndFourReturnAddressLinesFitTheirControls)
         }
         default:
             break;
+        }
+    }
+}
+
+// Controls that share a container (and a page of the tab control) leave each other room, and no
+// two of them answer to the same access key.
+TEST_F(LayoutTest, NoControlOverlapsAnotherAndAccessKeysAreUnique)
+{
+    const auto& table = LayoutTable::controls();
+    QHash<QChar, QString> keys;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const ControlLayout& one = table[i];
+        const qsizetype amp = one.caption.indexOf('&');
+        if (one.kind == ControlKind::CommandButton && amp >= 0) {
+            const QChar key = one.caption.at(amp + 1).toUpper();
+            EXPECT_FALSE(keys.contains(key))
+                << one.key().toStdString() << " and " << keys.value(key).toStdString();
+            keys.insert(key, one.key());
+        }
+        const QRect area(one.rect.left, one.rect.top, one.rect.width, one.rect.height);
+        for (std::size_t j = i + 1; j < table.size(); ++j) {
+            const ControlLayout& other = table[j];
+            if (other.container != one.container || other.page != one.page) {
+                continue;
+            }
+            const QRect otherArea(other.rect.left, other.rect.top, other.rect.width,
+                                  other.rect.height);
+            EXPECT_FALSE(area.intersects(otherArea))
+                << one.key().toStdString() << " overlaps " << other.key().toStdString();
         }
     }
 }

@@ -35,12 +35,15 @@ protected:
         servers.outlookApplication = [this] {
             return std::make_shared<FakeOutlookApplication>(outlook);
         };
-        auto window = std::make_unique<frmEnvelope>(files.path(), dialogs, servers);
+        auto window = std::make_unique<frmEnvelope>(files.path(), configFolder(), dialogs, servers,
+                                                    [this] { return printers; });
         window->show();
         QApplication::setActiveWindow(window.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         return window;
     }
+    // The user's configuration folder: it outlives the windows a test opens, as the user's does.
+    [[nodiscard]] QString configFolder() const { return files.path() + "/config"; }
     template <typename T = QWidget> static T* get(const frmEnvelope& window, const char* key)
     {
         return window.control<T>(QString::fromLatin1(key));
@@ -64,6 +67,7 @@ protected:
     ScriptedDialogs dialogs;
     std::shared_ptr<WordLog> word = std::make_shared<WordLog>();
     std::shared_ptr<OutlookWorld> outlook = std::make_shared<OutlookWorld>();
+    std::vector<AvailablePrinter> printers; // the print server's queues
 };
 
 } // namespace addrell::testing

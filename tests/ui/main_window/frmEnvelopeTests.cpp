@@ -96,6 +96,40 @@ TEST_F(frmEnvelopeTest, OnlyAChoiceFromTheListOrTheFileButtonSelects)
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
+// The feed and the file opened with the button are kept for the next start; a kept file that
+// is gone gives way to the user's own file, then to the sample beside the program.
+TEST_F(frmEnvelopeTest, TheFeedAndTheLastOpenedFileAreThereAgainAtTheNextStart)
+{
+    auto window = open(kExample);
+    EXPECT_TRUE(get<QRadioButton>(*window, "Option2(0)")->isChecked());
+    tabs(*window)->setCurrentPage(2);
+    QTest::mouseClick(get<QRadioButton>(*window, "Option2(1)"), Qt::LeftButton);
+    const QString kept =
+        files.write("mine/Home.txt",
+                    lines({"Home", "1 Elm", "", "H", "", "-", "Work", "2 Oak", "", "W", "", "-"}));
+    dialogs.setNextFile(kept);
+    click(*window, "cmdAddFile");
+    window.reset();
+
+    window = open(kExample);
+    EXPECT_TRUE(get<QRadioButton>(*window, "Option2(1)")->isChecked());
+    EXPECT_EQ(caption(*window, "lblPath"), kept);
+    EXPECT_EQ(text(*window, "txtReturn"), "Work\r\n2 Oak\r\n\r\nW\r\n\r\n");
+    tabs(*window)->setCurrentPage(2);
+    QTest::mouseClick(get<QRadioButton>(*window, "Option2(0)"), Qt::LeftButton);
+    window.reset();
+
+    ASSERT_TRUE(QFile::remove(kept));
+    const QString own = files.write("config/addrell/ReturnAddress.txt", kExample);
+    window = open(kExample);
+    EXPECT_TRUE(get<QRadioButton>(*window, "Option2(0)")->isChecked());
+    EXPECT_EQ(caption(*window, "lblPath"), own);
+    ASSERT_TRUE(QFile::remove(own));
+    window = open(kExample);
+    EXPECT_EQ(caption(*window, "lblPath"), files.path() + "/ReturnAddress.txt");
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
 // Word is told to quit on closing only when a print started it; never started, or declined at
 // "Print Envelope?", it is left alone, whether Exit or the close box ends the program.
 TEST_F(frmEnvelopeTest, PrintSendsTheBoxesAndClosingQuitsWordOnlyWhenItWasStarted)

@@ -80,6 +80,9 @@ std::vector<ControlLayout> buildTable()
             {kSans, 9.75, true}, kPaleYellow, kRed, F::Hidden),
         row("cmdAddFile", -1, K::CommandButton, "Open Return Address File", kTab, 2,
             {120, 1560, 3135, 405}, kWindowFont),
+        // In the free space between the file button and the printer frame.
+        row("cmdOptions", -1, K::CommandButton, "Envelope &Options…", kTab, 2,
+            {3375, 1560, 1545, 405}, kSmallSans),
         row("cboAddress", -1, K::ComboBox, "cboAddress", kTab, 2, {120, 1080, 3135, 375},
             kSmallSerif, {}, {}, 0, "Select Return Address"),
         row("lstFile", -1, K::ListBox, "", kTab, 2, {120, 2400, 6855, 1200}, kWindowFont, {}, {},

@@ -212,7 +212,8 @@ TEST(ContactDrop, CardsDroppedAnywhereBecomeTheRecipientAsIfCopied)
             [&pickerShown] { return ++pickerShown, std::optional<AddressBook>(); });
     };
     testing::ScriptedDialogs dialogs;
-    frmEnvelope window(files.path(), dialogs, factories);
+    frmEnvelope window(files.path(), files.path() + u"/config"_s, dialogs, factories,
+                       [] { return std::vector<AvailablePrinter>(); });
     const std::size_t messages = dialogs.messages().size(); // there is no return address file
     auto* address = window.control<TextBox>(u"txtAddress"_s);
     QWidget* const targets[] = {&window, address->viewport(),

@@ -128,4 +128,35 @@ QString VCardProperty::component(qsizetype index) const
     return index < parts.size() ? parts[index] : QString();
 }
 
+QList<QStringList> VCardProperty::componentValues() const
+{
+    const QStringView raw(m_rawValue);
+    QList<QStringList> result;
+    QStringList values;
+    qsizetype start = 0;
+    bool escaped = false;
+    const auto endValue = [&](qsizetype end) {
+        const QStringView value = raw.sliced(start, end - start);
+        values.append(escaped ? unescape(value) : value.toString());
+        start = end + 1;
+        escaped = false;
+    };
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const QChar c = raw[i];
+        if (c == u'\\') {
+            escaped = true;
+            ++i; // the escaped character never separates
+        } else if (c == u',') {
+            endValue(i);
+        } else if (c == u';') {
+            endValue(i);
+            result.append(std::move(values));
+            values = QStringList();
+        }
+    }
+    endValue(raw.size());
+    result.append(std::move(values));
+    return result;
+}
+
 } // namespace addrell

@@ -41,6 +41,10 @@ public:
     [[nodiscard]] QStringList components() const;
     // The component at `index`, or an empty string when the value has fewer.
     [[nodiscard]] QString component(qsizetype index) const;
+    // The value split on unescaped `;` into components and each of them on unescaped `,` into
+    // its values, escapes resolved: N and ADR, whose every component may hold several values.
+    // An escaped `\,` stays a comma within its value.
+    [[nodiscard]] QList<QStringList> componentValues() const;
 
 private:
     QString m_group;

@@ -153,6 +153,10 @@ TEST(VCardPropertyParser, DecodesValues)
     for (const auto& [line, components] : rows) {
         EXPECT_EQ(parsed(line).components(), components) << line;
     }
+    // Structured values: only an unescaped comma parts the values of a component.
+    EXPECT_EQ(parsed(R"(ADR:;;a\,b,c\\,d;e\;f,;g\nh)").componentValues(),
+              (QList<QStringList>{
+                  {u""_s}, {u""_s}, {u"a,b"_s, u"c\\"_s, u"d"_s}, {u"e;f"_s, u""_s}, {u"g\nh"_s}}));
 }
 
 } // namespace

@@ -76,18 +76,36 @@ void appendLines(QStringList& lines, const QString& text)
 
 } // namespace
 
-PostalAddress::PostalAddress(const QStringList& components)
+PostalAddress::PostalAddress(const QList<QStringList>& components)
 {
-    const auto part = [&components](qsizetype index) {
-        return index < components.size() ? components[index].trimmed() : QString();
+    const auto part = [&components](qsizetype index, QStringView separator) {
+        if (index >= components.size()) {
+            return QString();
+        }
+        const QStringList& values = components[index];
+        if (values.size() == 1) { // nearly always
+            return values.front().trimmed();
+        }
+        QString joined;
+        for (const QString& value : values) {
+            if (const QStringView trimmed = QStringView(value).trimmed(); !trimmed.isEmpty()) {
+                if (!joined.isEmpty()) {
+                    joined += separator;
+                }
+                joined += trimmed;
+            }
+        }
+        return joined;
     };
-    m_poBox = part(0);
-    m_extended = part(1);
-    m_street = part(2);
-    m_locality = part(3);
-    m_region = part(4);
-    m_postalCode = part(5);
-    m_country = part(6);
+    // The values of a street or an extended address are lines of their own (Thunderbird writes a
+    // three-line street so); those of the other parts share one.
+    m_poBox = part(0, u", ");
+    m_extended = part(1, u"\n");
+    m_street = part(2, u"\n");
+    m_locality = part(3, u", ");
+    m_region = part(4, u", ");
+    m_postalCode = part(5, u", ");
+    m_country = part(6, u", ");
 }
 
 bool PostalAddress::isEmpty() const

@@ -9,9 +9,9 @@ namespace addrell {
 // The parts of a postal address as vCard's ADR holds them, set out for an envelope.
 class PostalAddress {
 public:
-    // The ADR components in their order: post office box, extended address, street, locality,
-    // region, postal code, country. Missing ones count as empty.
-    explicit PostalAddress(const QStringList& components);
+    // The values of the ADR components in their order: post office box, extended address,
+    // street, locality, region, postal code, country. Missing ones count as empty.
+    explicit PostalAddress(const QList<QStringList>& components);
 
     [[nodiscard]] bool isEmpty() const;
 

@@ -35,6 +35,24 @@ QString joinPresent(std::initializer_list<QStringView> parts, QStringView separa
     return joined;
 }
 
+// A name part that holds several values ("Philip,Paul") as the words of one.
+QString nameWords(const QStringList& values)
+{
+    if (values.size() == 1) { // nearly always
+        return values.front();
+    }
+    QString words;
+    for (const QString& value : values) {
+        if (const QStringView trimmed = QStringView(value).trimmed(); !trimmed.isEmpty()) {
+            if (!words.isEmpty()) {
+                words += u' ';
+            }
+            words += trimmed;
+        }
+    }
+    return words;
+}
+
 bool isGroup(const VCard& card)
 {
     const auto is = [&card](QStringView name, QStringView value) {
@@ -101,7 +119,9 @@ VCardContact::VCardContact(const VCard& card, QLocale::Territory home)
 {
     QStringList name;
     if (const auto n = card.property(u"N")) {
-        name = n->components();
+        for (const QStringList& values : n->componentValues()) {
+            name.append(nameWords(values));
+        }
     }
     name.resize(Suffix + 1);
     if (const auto org = card.property(u"ORG")) {

@@ -34,9 +34,9 @@ QString labelParameter(const VCardProperty& address)
 
 // An ADR of a card with what every step below asks of it worked out once.
 struct Address {
-    Address() : postal(QStringList()) {} // only for the array's room
+    Address() : postal(QList<QStringList>()) {} // only for the array's room
     explicit Address(const VCardProperty& address)
-        : property(&address), postal(address.components()), kind(kindOf(address)),
+        : property(&address), postal(address.componentValues()), kind(kindOf(address)),
           blank(postal.isEmpty() && labelParameter(address).isEmpty())
     {
     }

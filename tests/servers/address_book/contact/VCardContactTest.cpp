@@ -65,7 +65,9 @@ TEST(VCardContact, MapsEveryFixtureCard)
           u"Hauptstr. 5\r\n80331  München\r\nBayern\r\nGermany"_s,
           u"Iwu / Iwu /  / 9 Shore Rd\r\nKenosha"_s, u"Jun Wei / Jun Wei /  / 10 Hill Ct"_s,
           u"Whitaker, Lionel / Lionel Whitaker Jr. / Whitaker Feed & Seed / "_s,
-          u"list: Book Club / Book Club /  / "_s}},
+          u"list: Book Club / Book Club /  / "_s,
+          u"Kowalczyk, Anna Maria Zofia / Anna Maria Zofia Kowalczyk /  / c/o Northwind "
+          u"Traders\r\nSuite 210\r\n4100 Harbor Boulevard\r\nLong Beach, CA  90802"_s}},
     };
     for (const auto& [fixture, expected] : rows) {
         QFile file(QStringLiteral(ADDRELL_TEST_DATA "/vcard/") + fixture);
@@ -76,7 +78,7 @@ TEST(VCardContact, MapsEveryFixtureCard)
 
 // The country letters are posted in is left off, however the card spells it: in a label, in an
 // address written whole into one field, and in one built from its parts.
-TEST(VCardContact, LeavesOutTheHomeCountry)
+TEST(VCardContact, SetsOutTheAddressForWhereItIsPosted)
 {
     constexpr auto US = QLocale::UnitedStates;
     constexpr auto DE = QLocale::Germany;
@@ -96,6 +98,15 @@ TEST(VCardContact, LeavesOutTheHomeCountry)
         // Anyone else's country stays.
         {DE, "ADR:;;1 Oak St\\nDayton\\, OH 45402\\nUSA;;;;",
          u"1 Oak St\r\nDayton, OH 45402\r\nUSA"_s},
+        // Several values: each of a street or extended address a line, an escaped comma none.
+        {DE, "ADR:;;c/o Northwind Traders,Suite 210,4100 Harbor Boulevard;Long Beach;CA;90802;USA",
+         u"c/o Northwind Traders\r\nSuite 210\r\n4100 Harbor Boulevard\r\nLong Beach, CA  "
+         u"90802\r\nUSA"_s},
+        {US, "ADR;HOME:;Flat 3,Rose Court;12 High St\\, Rear;Leeds;West Yorkshire;LS1 4AB;GB",
+         u"Flat 3\r\nRose Court\r\n12 High St, Rear\r\nLeeds\r\nWest Yorkshire\r\nLS1 "
+         u"4AB\r\nGB"_s},
+        {US, "ADR:PO Box 4,Stop 9;;Unter den Linden 1;Mitte,Berlin;;10117;DE",
+         u"Unter den Linden 1\r\nPO Box 4, Stop 9\r\n10117  Mitte, Berlin\r\nDE"_s},
     };
     for (const auto& [home, address, expected] : rows) {
         QByteArray card =

@@ -10,6 +10,37 @@ namespace addrell {
 
 namespace {
 
+using namespace Qt::Literals::StringLiterals;
+
+// ISO 3166-1: each alpha-2 code followed by the alpha-3 code of the same country.
+constexpr QLatin1StringView kAlpha3Codes(
+    "ADANDAEAREAFAFGAGATGAIAIAALALBAMARMAOAGOAQATAARARGASASMATAUTAUAUSAWABWAXALAAZAZEBABIHBBBRB"
+    "BDBGDBEBELBFBFABGBGRBHBHRBIBDIBJBENBLBLMBMBMUBNBRNBOBOLBQBESBRBRABSBHSBTBTNBVBVTBWBWABYBLR"
+    "BZBLZCACANCCCCKCDCODCFCAFCGCOGCHCHECICIVCKCOKCLCHLCMCMRCNCHNCOCOLCRCRICUCUBCVCPVCWCUWCXCXR"
+    "CYCYPCZCZEDEDEUDJDJIDKDNKDMDMADODOMDZDZAECECUEEESTEGEGYEHESHERERIESESPETETHFIFINFJFJIFKFLK"
+    "FMFSMFOFROFRFRAGAGABGBGBRGDGRDGEGEOGFGUFGGGGYGHGHAGIGIBGLGRLGMGMBGNGINGPGLPGQGNQGRGRCGSSGS"
+    "GTGTMGUGUMGWGNBGYGUYHKHKGHMHMDHNHNDHRHRVHTHTIHUHUNIDIDNIEIRLILISRIMIMNININDIOIOTIQIRQIRIRN"
+    "ISISLITITAJEJEYJMJAMJOJORJPJPNKEKENKGKGZKHKHMKIKIRKMCOMKNKNAKPPRKKRKORKWKWTKYCYMKZKAZLALAO"
+    "LBLBNLCLCALILIELKLKALRLBRLSLSOLTLTULULUXLVLVALYLBYMAMARMCMCOMDMDAMEMNEMFMAFMGMDGMHMHLMKMKD"
+    "MLMLIMMMMRMNMNGMOMACMPMNPMQMTQMRMRTMSMSRMTMLTMUMUSMVMDVMWMWIMXMEXMYMYSMZMOZNANAMNCNCLNENER"
+    "NFNFKNGNGANINICNLNLDNONORNPNPLNRNRUNUNIUNZNZLOMOMNPAPANPEPERPFPYFPGPNGPHPHLPKPAKPLPOLPMSPM"
+    "PNPCNPRPRIPSPSEPTPRTPWPLWPYPRYQAQATREREUROROURSSRBRURUSRWRWASASAUSBSLBSCSYCSDSDNSESWESGSGP"
+    "SHSHNSISVNSJSJMSKSVKSLSLESMSMRSNSENSOSOMSRSURSSSSDSTSTPSVSLVSXSXMSYSYRSZSWZTCTCATDTCDTFATF"
+    "TGTGOTHTHATJTJKTKTKLTLTLSTMTKMTNTUNTOTONTRTURTTTTOTVTUVTWTWNTZTZAUAUKRUGUGAUMUMIUSUSAUYURY"
+    "UZUZBVAVATVCVCTVEVENVGVGBVIVIRVNVNMVUVUTWFWLFWSWSMYEYEMYTMYTZAZAFZMZMBZWZWE");
+
+// Where QLocale's English name is not the one international mail uses.
+constexpr std::pair<QLocale::Territory, const char16_t*> kPostalNames[] = {
+    {QLocale::CongoBrazzaville, u"Congo"},
+    {QLocale::CongoKinshasa, u"Democratic Republic of the Congo"},
+    {QLocale::GuineaBissau, u"Guinea-Bissau"},
+    {QLocale::HeardAndMcDonaldIslands, u"Heard Island and McDonald Islands"},
+    {QLocale::IvoryCoast, u"Cote d'Ivoire"},
+    {QLocale::Macedonia, u"North Macedonia"},
+    {QLocale::SaintVincentAndGrenadines, u"Saint Vincent and the Grenadines"},
+    {QLocale::UnitedStates, u"United States of America"},
+};
+
 QString normalized(QStringView name)
 {
     QString key = name.toString().toCaseFolded();
@@ -22,6 +53,13 @@ QString normalized(QStringView name)
     return key;
 }
 
+// A country rather than a continent or a union, which no address ends with.
+bool isCountry(QLocale::Territory territory)
+{
+    const QString code = QLocale::territoryToCode(territory);
+    return code.size() == 2 && code != u"EU" && code != u"QO";
+}
+
 QHash<QString, QLocale::Territory> buildNames()
 {
     QHash<QString, QLocale::Territory> names;
@@ -32,7 +70,6 @@ QHash<QString, QLocale::Territory> buildNames()
         }
     };
     const std::pair<const char16_t*, QLocale::Territory> aliases[] = {
-        {u"USA", QLocale::UnitedStates},
         {u"United States of America", QLocale::UnitedStates},
         {u"America", QLocale::UnitedStates},
         {u"UK", QLocale::UnitedKingdom},
@@ -47,14 +84,27 @@ QHash<QString, QLocale::Territory> buildNames()
     for (const auto& [alias, territory] : aliases) {
         add(alias, territory);
     }
+    for (const auto& [territory, name] : kPostalNames) {
+        add(name, territory);
+    }
+    // English names and codes first: the native names of some countries are other countries'
+    // codes or English names.
+    for (int value = QLocale::AnyTerritory + 1; value <= QLocale::LastTerritory; ++value) {
+        if (const auto territory = static_cast<QLocale::Territory>(value); isCountry(territory)) {
+            add(QLocale::territoryToString(territory), territory);
+            add(QLocale::territoryToCode(territory), territory);
+        }
+    }
+    for (qsizetype at = 0; at + 5 <= kAlpha3Codes.size(); at += 5) {
+        add(QString(kAlpha3Codes.sliced(at + 2, 3)),
+            QLocale::codeToTerritory(QString(kAlpha3Codes.sliced(at, 2))));
+    }
     const QList<QLocale> locales =
         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     for (const QLocale& locale : locales) {
-        add(QLocale::territoryToString(locale.territory()), locale.territory());
-        add(QLocale::territoryToCode(locale.territory()), locale.territory());
-    }
-    for (const QLocale& locale : locales) {
-        add(locale.nativeTerritoryName(), locale.territory());
+        if (isCountry(locale.territory())) {
+            add(locale.nativeTerritoryName(), locale.territory());
+        }
     }
     return names;
 }
@@ -82,6 +132,16 @@ QLocale::Territory CountryNames::territoryOf(QStringView country)
     recent[next] = {country.toString(), territory, true};
     next = (next + 1) % recent.size();
     return territory;
+}
+
+QString CountryNames::postalName(QLocale::Territory territory)
+{
+    for (const auto& [known, name] : kPostalNames) {
+        if (known == territory) {
+            return QString::fromUtf16(name).toUpper();
+        }
+    }
+    return QLocale::territoryToString(territory).toUpper();
 }
 
 } // namespace addrell

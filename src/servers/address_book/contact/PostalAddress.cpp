@@ -137,8 +137,10 @@ QString PostalAddress::format(QLocale::Territory home) const
         appendLines(lines, m_postalCode);
         break;
     }
-    if (country == QLocale::AnyTerritory || country != home) {
-        appendLines(lines, m_country);
+    if (country == QLocale::AnyTerritory) {
+        appendLines(lines, m_country.toUpper());
+    } else if (country != home) {
+        appendLines(lines, CountryNames::postalName(country));
     }
     if (m_locality.isEmpty() && m_region.isEmpty() && m_postalCode.isEmpty() &&
         m_country.isEmpty()) {

@@ -16,7 +16,8 @@ public:
     [[nodiscard]] bool isEmpty() const;
 
     // The address as lines joined with CR LF, the city line in the order of the address's
-    // country, the country left out when it is `home`, where the letter is posted.
+    // country, the country left out when it is `home`, where the letter is posted, and else
+    // named in English capitals as international mail asks.
     [[nodiscard]] QString format(QLocale::Territory home) const;
 
     // Drops the last of `lines` when it names `home` in any usual spelling and lines remain:

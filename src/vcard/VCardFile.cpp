@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -99,11 +99,23 @@ VCardFile::VCardFile(const QString& path, QByteArray& buffer)
     }
 }
 
-VCardFile::~VCardFile()
+VCardFile::Read VCardFile::read() const
 {
-    if (m_mapped != nullptr) {
-        ::munmap(m_mapped, static_cast<std::size_t>(m_mappedSize));
+    return m_mapping && m_mapping->intactBytes() < m_bytes.size() ? Read::Partly : m_read;
+}
+
+bool VCardFile::cutShort(QByteArrayView part) const
+{
+    if (!m_mapping) {
+        return false;
     }
+    const auto begin = reinterpret_cast<std::uintptr_t>(m_bytes.data());
+    const auto start = reinterpret_cast<std::uintptr_t>(part.data());
+    if (start < begin || start - begin + static_cast<std::uintptr_t>(part.size()) >
+                             static_cast<std::uintptr_t>(m_bytes.size())) {
+        return false;
+    }
+    return m_mapping->intactBytes() < static_cast<qsizetype>(start - begin) + part.size();
 }
 
 bool VCardFile::map(int descriptor)
@@ -113,14 +125,12 @@ bool VCardFile::map(int descriptor)
         status.st_size <= kMapBytes) {
         return false;
     }
-    void* const mapped = ::mmap(nullptr, static_cast<std::size_t>(status.st_size), PROT_READ,
-                                MAP_PRIVATE, descriptor, 0);
-    if (mapped == MAP_FAILED) {
+    m_mapping.emplace(descriptor);
+    if (!m_mapping->isMapped()) {
+        m_mapping.reset();
         return false;
     }
-    m_mapped = mapped;
-    m_mappedSize = status.st_size;
-    m_bytes = QByteArrayView(static_cast<const char*>(mapped), m_mappedSize);
+    m_bytes = m_mapping->bytes();
     m_read = Read::Whole;
     return true;
 }

@@ -39,7 +39,8 @@ QByteArrayView withoutSoftBreak(QByteArrayView text)
     while (end > 0 && isBlank(text[end - 1])) {
         --end;
     }
-    return text.first(end - 1);
+    // Bounded even when the bytes differ from the look that found the "=": a mapped file's may.
+    return text.first(qMax(end - 1, qsizetype{0}));
 }
 
 // Whether the parameters ask for QUOTED-PRINTABLE, known once the colon that ends them (outside

@@ -3,6 +3,7 @@
 #include "vcard/VCardPropertyParser.h"
 
 #include <optional>
+#include <utility>
 
 namespace addrell {
 
@@ -77,6 +78,12 @@ VCardReader::VCardReader(QByteArrayView text, VCardPropertyFilter filter, bool r
 {
 }
 
+VCardReader::VCardReader(QByteArrayView text, VCardPropertyFilter filter,
+                         std::function<bool()> readError)
+    : m_askReadError(std::move(readError)), m_lines(text), m_filter(filter)
+{
+}
+
 qsizetype VCardReader::readAll(const CardSink& sink)
 {
     qsizetype count = 0;
@@ -121,6 +128,9 @@ qsizetype VCardReader::readAll(const CardSink& sink)
         } else if (m_inCard) {
             add(std::move(*property), line.truncated);
         }
+    }
+    if (m_askReadError) {
+        m_readError = m_askReadError();
     }
     // The end of the input ends a card too, but a read error leaves it unfinished.
     if (m_inCard && m_filled && !m_readError) {

@@ -31,6 +31,9 @@ public:
     // `text` is a VCardText's view, or a part of it cut at a line end, and must stay valid while
     // reading; `readError` says that reading the source failed where it ends.
     VCardReader(QByteArrayView text, VCardPropertyFilter filter, bool readError = false);
+    // The same, `readError` asked only once the text is read: a mapped file can be found cut
+    // short only after its bytes were looked at.
+    VCardReader(QByteArrayView text, VCardPropertyFilter filter, std::function<bool()> readError);
     VCardReader(const VCardReader&) = delete;
     VCardReader& operator=(const VCardReader&) = delete;
 
@@ -48,6 +51,7 @@ private:
     void add(VCardProperty property, bool truncated);
 
     bool m_readError = false;
+    std::function<bool()> m_askReadError;
     QByteArray m_read;               // what came from a device
     std::optional<VCardText> m_text; // ... as text
     VCardLineReader m_lines;

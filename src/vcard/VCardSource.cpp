@@ -22,9 +22,13 @@ namespace {
 // A display name is one short line; anything longer in the file is not one.
 constexpr qint64 kMaxDisplayNameBytes = 4096;
 
-void readPart(QByteArrayView text, bool readError, const VCardPropertyFilter& filter,
-              qsizetype part, const VCardSource::PartSink& sink)
+// `last` says that `text` ends where the file's text does.
+void readPart(QByteArrayView text, const VCardFile& file, bool last,
+              const VCardPropertyFilter& filter, qsizetype part, const VCardSource::PartSink& sink)
 {
+    const auto readError = [text, &file, last] {
+        return (last && file.read() == VCardFile::Read::Partly) || file.cutShort(text);
+    };
     VCardReader(text, filter, readError).readAll([part, &sink](const VCard& card) {
         sink(part, card);
     });
@@ -94,9 +98,9 @@ void VCardSource::readCards(const VCardReader::CardSink& sink) const
         const VCardFile file(m_files[i], buffer);
         if (file.read() != VCardFile::Read::Not) {
             const VCardText text(file.bytes());
-            VCardReader(text.view(), VCardPropertyFilter::everything(),
-                        file.read() == VCardFile::Read::Partly)
-                .readAll(sink);
+            VCardReader(text.view(), VCardPropertyFilter::everything(), [&file] {
+                return file.read() == VCardFile::Read::Partly;
+            }).readAll(sink);
             readable[static_cast<std::size_t>(i)] = file.read() == VCardFile::Read::Whole;
         }
     }
@@ -131,9 +135,7 @@ void VCardSource::readInParts(const VCardPropertyFilter& filter, const Threads& 
                                              : QList<QByteArrayView>{text.view()};
     count(pieces.size());
     WorkerPool::run(pieces.size(), threads.count, [&](qsizetype index) {
-        const bool last = index + 1 == pieces.size();
-        readPart(pieces[index], last && file.read() == VCardFile::Read::Partly, filter, index,
-                 sink);
+        readPart(pieces[index], file, index + 1 == pieces.size(), filter, index, sink);
     });
     readable.front() = file.read() == VCardFile::Read::Whole;
 }
@@ -155,7 +157,7 @@ void VCardSource::readInRuns(const VCardPropertyFilter& filter, const Threads& t
             const VCardFile file(m_files[i], buffer);
             if (file.read() != VCardFile::Read::Not) {
                 const VCardText text(file.bytes());
-                readPart(text.view(), file.read() == VCardFile::Read::Partly, filter, run, sink);
+                readPart(text.view(), file, true, filter, run, sink);
                 readable[static_cast<std::size_t>(i)] = file.read() == VCardFile::Read::Whole;
             }
         }

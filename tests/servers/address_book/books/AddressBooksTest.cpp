@@ -115,7 +115,7 @@ user_pref("ldap_2.servers.Gone.filename", "abook-9.sqlite");
     // File-as order; the contact without a name and the list are no rows.
     EXPECT_EQ(grid(),
               (QStringList{
-                  u"Maarten van der Berg|Keizersgracht 12\r\n1015 CX  Amsterdam\r\nNetherlands"_s,
+                  u"Maarten van der Berg|Keizersgracht 12\r\n1015 CX  Amsterdam\r\nNETHERLANDS"_s,
                   u"Colm Fairweather|2 Quay St\r\nBoston, MA  02110"_s,
                   u"Aiko Nakamura|400 Research Pkwy\r\nAnn Arbor, MI  48105"_s}));
     EXPECT_EQ(view.status, u"3 Contacts from Addrell Test"_s);

@@ -1,9 +1,9 @@
 #include "vcard/VCardSource.h"
 
+#include "util/WorkerPool.h"
 #include "vcard/VCardFile.h"
 #include "vcard/VCardSplitter.h"
 #include "vcard/VCardText.h"
-#include "vcard/WorkerPool.h"
 
 #include <QDir>
 #include <QDirIterator>

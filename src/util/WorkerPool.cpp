@@ -1,4 +1,4 @@
-#include "vcard/WorkerPool.h"
+#include "util/WorkerPool.h"
 
 #include <atomic>
 #include <exception>

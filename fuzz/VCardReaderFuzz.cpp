@@ -37,6 +37,9 @@ QStringList record(const VCard& card)
         }
         fields << property.group() << property.name() << property.value()
                << property.components().join(u'|');
+        for (const QStringList& values : property.componentValues()) {
+            fields << values.join(u',');
+        }
         for (const addrell::VCardProperty::Parameter& parameter : property.parameters()) {
             fields << parameter.name + u'=' + parameter.value;
         }

@@ -209,12 +209,12 @@ function load(name) {
 const { MailServices } = load("MailServices");
 const { VCardUtils, VCardProperties } = load("VCardUtils");
 
-function makeCard(spec) {
-  if (spec.vcard) {
-    return VCardUtils.vCardToAbCard(spec.vcard.replace(/\n/g, "\r\n") + "\r\n");
+function makeCard(entry) {
+  if (entry.vcard) {
+    return VCardUtils.vCardToAbCard(entry.vcard.replace(/\n/g, "\r\n") + "\r\n");
   }
   const card = Cc["@mozilla.org/addressbook/cardproperty;1"].createInstance(Ci.nsIAbCard);
-  for (const [name, value] of Object.entries(spec.properties)) {
+  for (const [name, value] of Object.entries(entry.properties)) {
     card.setProperty(name, value);
   }
   return card;
@@ -458,8 +458,8 @@ FILL = r"""
 const [personal, list, club, carddav, clubName, carddavName, davUrl] = arguments;
 const pab = MailServices.ab.getDirectory("jsaddrbook://abook.sqlite");
 const added = {};
-for (const spec of personal) {
-  const card = pab.addCard(makeCard(spec));
+for (const entry of personal) {
+  const card = pab.addCard(makeCard(entry));
   added[card.primaryEmail] = card;
 }
 let ml = Cc["@mozilla.org/addressbook/directoryproperty;1"].createInstance(Ci.nsIAbDirectory);
@@ -474,8 +474,8 @@ for (const email of list.members) {
 
 const clubId = MailServices.ab.newAddressBook(clubName, "", Ci.nsIAbManager.JS_DIRECTORY_TYPE);
 const clubBook = MailServices.ab.getDirectoryFromId(clubId);
-for (const spec of club) {
-  clubBook.addCard(makeCard(spec));
+for (const entry of club) {
+  clubBook.addCard(makeCard(entry));
 }
 
 const davId = MailServices.ab.newAddressBook(carddavName, "", Ci.nsIAbManager.CARDDAV_DIRECTORY_TYPE);
@@ -484,8 +484,8 @@ davBook.setStringValue("carddav.url", davUrl);
 davBook.setStringValue("carddav.username", "addrell");
 // No sync timer: the little server is gone once this run ends.
 davBook.setIntValue("carddav.syncinterval", 0);
-for (const spec of carddav) {
-  davBook.addCard(makeCard(spec));
+for (const entry of carddav) {
+  davBook.addCard(makeCard(entry));
 }
 // Uploads run in the background; wait until every card carries the server's ETag.
 for (let i = 0; i < 100; i++) {
@@ -501,8 +501,8 @@ return [describe(pab), describe(clubBook), describe(davBook)];
 ADD_LATEST = r"""
 const [latest] = arguments;
 const pab = MailServices.ab.getDirectory("jsaddrbook://abook.sqlite");
-for (const spec of latest) {
-  pab.addCard(makeCard(spec));
+for (const entry of latest) {
+  pab.addCard(makeCard(entry));
 }
 Services.prefs.savePrefFile(null);
 return describe(pab);

@@ -1,3 +1,4 @@
+#include "ErrorNumber.h"
 #include "PdfPages.h"
 #include "servers/envelope_printer/EnvelopePrinterApplication.h"
 #include "servers/envelope_printer/EnvelopePrinterBackend.h"
@@ -129,12 +130,9 @@ TEST_F(CupsEndToEndTest, ARejectingOrUnknownPrinterIsReported)
     EXPECT_EQ(m_spooler.availability(QStringLiteral("EnvPDF")), PrinterAvailability::Accepting);
     EXPECT_EQ(m_spooler.availability(QStringLiteral("NoSuchPrinter")),
               PrinterAvailability::Missing);
-    try {
-        print(PrintTarget::printer(QStringLiteral("EnvReject")), 4, true);
-        ADD_FAILURE() << "no error";
-    } catch (const AutomationError& error) {
-        EXPECT_EQ(error.number(), EnvelopePrinterError::PrinterNotAcceptingJobs);
-    }
+    EXPECT_EQ(testing::errorNumber(
+                  [this] { print(PrintTarget::printer(QStringLiteral("EnvReject")), 4, true); }),
+              EnvelopePrinterError::PrinterNotAcceptingJobs);
     // The server's own refusal, as when the printer stops accepting after the check.
     const auto failure = m_spooler.submit(QStringLiteral("EnvReject"), QStringLiteral("/dev/null"),
                                           QStringLiteral("Envelope"), {});
@@ -148,12 +146,11 @@ TEST_F(CupsEndToEndTest, ABatchIsOneJobOfOnePagePerEnvelopeForEitherFeedOrOnePdf
         EXPECT_EQ(std::pair(sent.savedAsFile, sent.name), std::pair(false, QString("EnvPDF")));
     }
     // A refusing printer is one error, and no job.
-    try {
-        static_cast<void>(printBatch(PrintTarget::printer(QStringLiteral("EnvReject")), 4));
-        ADD_FAILURE() << "no error";
-    } catch (const AutomationError& error) {
-        EXPECT_EQ(error.number(), EnvelopePrinterError::PrinterNotAcceptingJobs);
-    }
+    EXPECT_EQ(testing::errorNumber([this] {
+                  static_cast<void>(
+                      printBatch(PrintTarget::printer(QStringLiteral("EnvReject")), 4));
+              }),
+              EnvelopePrinterError::PrinterNotAcceptingJobs);
     ASSERT_TRUE(jobsDone()) << "jobs still not done";
     const QDir out(m_outputDir);
     const QStringList batches = out.entryList({QStringLiteral("Envelopes_*.pdf")});

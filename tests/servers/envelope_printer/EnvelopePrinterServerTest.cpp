@@ -1,7 +1,7 @@
+#include "ErrorNumber.h"
 #include "PdfPages.h"
 #include "servers/envelope_printer/EnvelopePrinterApplication.h"
 #include "servers/envelope_printer/EnvelopePrinterBackend.h"
-#include "servers/envelope_printer/EnvelopePrinterGlobal.h"
 #include "servers/envelope_printer/destinations/PdfSaveLocation.h"
 #include "servers/envelope_printer/destinations/PrintSpooler.h"
 #include "servers/envelope_printer/render/EnvelopePrinterError.h"
@@ -99,7 +99,6 @@ TEST_F(EnvelopePrinterServerTest, PrintOutChecksItsArgumentsAsTheWordProcessorWo
         {QSizeF(297, 684)},
         {{"media", "na_number-10_4.125x9.5in"}, {"print-scaling", "none"}, {"sides", "one-sided"}}};
     EXPECT_EQ(submissions, QList<Submission>(3, envelope));
-    EXPECT_EQ(EnvelopePrinterGlobal().InchesToPoints(Variant(4.13F)), Variant(4.13F * 72.0F));
 }
 
 TEST_F(EnvelopePrinterServerTest, TheDefaultPrinterOrElseAnUprightPdfTheUserSaves)
@@ -153,15 +152,7 @@ TEST_F(EnvelopePrinterServerTest, ActivePrinterFontsAndSizeReachTheJobAndStay)
         {PrintTarget::defaultPrinter(), {unowned, this}, {unowned, this}});
     static_cast<void>(app->Documents()->Add({}, {}, {}, {}));
     const auto document = app->ActiveDocument();
-    // The number of the error a call raises, 0 for none.
-    const auto error = [](const std::function<void()>& call) {
-        try {
-            call();
-        } catch (const AutomationError& raised) {
-            return raised.number();
-        }
-        return 0;
-    };
+    const auto error = testing::errorNumber;
     word::PrintOutArguments dl;
     dl.fill(Variant::missing());
     dl[1] = Variant(QStringLiteral("Henry Hall"));

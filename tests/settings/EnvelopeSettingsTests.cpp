@@ -26,22 +26,16 @@ EnvelopeOptions chosen(const QString& printer)
     return options;
 }
 
-TEST(EnvelopeSettings, AFirstStartReadsTheDefaultsAndWritesNothing)
-{
-    const testing::TempFiles config;
-    {
-        const EnvelopeSettings settings(config.path());
-        EXPECT_FALSE(settings.printCenter());
-        EXPECT_EQ(settings.returnAddressFile(), QString());
-        EXPECT_EQ(settings.options(kNoPrinters), EnvelopeOptions());
-    }
-    EXPECT_FALSE(QFile::exists(config.path() + "/Addrell/Addrell.conf"));
-}
-
 TEST(EnvelopeSettings, ValuesSurviveARestartAndUnreadableOnesReadAsTheDefault)
 {
     const testing::TempFiles config;
     std::optional<EnvelopeSettings> settings(std::in_place, config.path());
+    // A first start reads the defaults and writes nothing.
+    EXPECT_FALSE(settings->printCenter());
+    EXPECT_EQ(settings->returnAddressFile(), QString());
+    EXPECT_EQ(settings->options(kNoPrinters), EnvelopeOptions());
+    settings.emplace(config.path());
+    EXPECT_FALSE(QFile::exists(EnvelopeSettings::fileIn(config.path())));
     settings->setPrintCenter(true);
     settings->setReturnAddressFile("/home/pat/Addresses.txt");
     settings.reset(); // the program ends

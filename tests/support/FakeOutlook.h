@@ -83,7 +83,7 @@ public:
     void setRows(std::int32_t rows) override { cells.resize(rows, QStringList(cols)); }
     [[nodiscard]] std::int32_t Cols() const override { return cols; }
     void setCols(std::int32_t count) override;
-    void setFormatString(const QString& format) override { formatString = format; }
+    void setFormatString(const QString& /*format*/) override {}
     [[nodiscard]] QString TextMatrix(std::int32_t row, std::int32_t col) const override;
     void setTextMatrix(std::int32_t row, std::int32_t col, const QString& text) override;
     [[nodiscard]] std::int32_t RowSel() const override { return rowSel; }
@@ -91,7 +91,6 @@ public:
 
     std::vector<QStringList> cells = std::vector<QStringList>(2, QStringList(2));
     std::int32_t cols = 2;
-    QString formatString;
     std::int32_t rowSel = 1;
     std::int32_t selectedRow = 0;
 };

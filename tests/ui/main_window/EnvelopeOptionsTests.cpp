@@ -2,7 +2,6 @@
 #include "WindowTest.h"
 #include "envelopes/EnvelopeSizes.h"
 #include "ui/envelope_options/EnvelopeOptionsDialog.h"
-#include "ui/main_window/layout/LayoutTable.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -31,7 +30,6 @@ protected:
             }
             poll.stop();
             shown = true;
-            EXPECT_EQ(dialog->windowTitle(), "Envelope Options");
             if (answer) {
                 answer(*dialog);
             }
@@ -59,19 +57,6 @@ protected:
         }
     }
 };
-
-TEST_F(EnvelopeOptionsTest, TheButtonSitsBetweenTheFileButtonAndThePrinterFrame)
-{
-    const auto window = open(testing::twoEntryFile());
-    const ControlLayout& button = LayoutTable::control("cmdOptions");
-    const ControlLayout& file = LayoutTable::control("cmdAddFile");
-    const ControlLayout& frame = LayoutTable::control("Frame3");
-    EXPECT_EQ(button.page, 2);
-    EXPECT_GT(button.rect.left, file.rect.left + file.rect.width);
-    EXPECT_LT(button.rect.left + button.rect.width, frame.rect.left);
-    EXPECT_EQ(button.rect.top, file.rect.top);
-    EXPECT_EQ(get<QPushButton>(*window, "cmdOptions")->text(), "Envelope &Options…");
-}
 
 TEST_F(EnvelopeOptionsTest, OkKeepsTheOptionsForPrintingAndTheNextStartCancelChangesNothing)
 {

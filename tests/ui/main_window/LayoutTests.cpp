@@ -51,9 +51,7 @@ TEST_F(LayoutTest, ControlsOpenInTheirContainersFontsAndSettings)
 {
     ASSERT_EQ(window->screen()->logicalDotsPerInch(), 96);
     EXPECT_EQ(window->geometry(), QRect(227, 199, 608, 358)) << "client area at 3405, 2985";
-    EXPECT_EQ(window->windowTitle(), "Tresk's Addrell");
     QStringList visible;
-    QStringList captions;
     for (const ControlLayout& layout : LayoutTable::controls()) {
         SCOPED_TRACE(layout.key().toStdString());
         const QWidget* control = window->control<QWidget>(layout.key());
@@ -69,22 +67,11 @@ TEST_F(LayoutTest, ControlsOpenInTheirContainersFontsAndSettings)
         if (control->isVisible()) {
             visible << layout.key();
         }
-        captions << layout.caption;
     }
-    EXPECT_EQ(captions.join('|').toStdString(),
-              "E&xit|&Use Contact|<|>|||Envelope||Printer|Print Center|Print "
-              "Right|&Print|&Help|||Status:|||Folder:|Open Return Address "
-              "File|Envelope &Options…|cboAddress||Select Return Address:|lblPath||Ver 2.2 ");
     EXPECT_EQ(visible,
               (QStringList{"cmdExit", "cmdPreview", "SSTab1", "Frame4", "txtAddress", "cmdPrint",
                            "txtReturn", "Picture1", "lblstatus(0)", "lblstatus(1)", "picStamp"}));
     EXPECT_EQ(QApplication::focusWidget(), get(*window, "cmdExit"));
-    EXPECT_EQ(get(*window, "cboAddress")->toolTip(), "Select Return Address");
-    EXPECT_EQ(get(*window, "lstFile")->toolTip(), "Contents of current Return Address File.");
-    EXPECT_EQ(caption(*window, "lblVer"), "Ver 2.2 ");
-    const QTabBar* bar = tabs(*window)->tabBar();
-    EXPECT_EQ((QStringList{bar->tabText(0), bar->tabText(1), bar->tabText(2)}),
-              (QStringList{"Envelope", "Contact", "Setup"}));
     EXPECT_TRUE(get<QRadioButton>(*window, "Option2(0)")->isChecked());
     const QList<QSize> icon = window->windowIcon().availableSizes();
     EXPECT_TRUE(icon.contains(QSize(32, 32)) && icon.contains(QSize(16, 16)));

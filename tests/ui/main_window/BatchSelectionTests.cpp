@@ -15,15 +15,8 @@ using Rows = std::vector<std::int32_t>;
 TEST_F(BatchSelectionTest, OnlyAPlainClickFillsTheRecipientAndPrintTakesTheSelection)
 {
     const auto window = open(testing::twoEntryFile());
-    std::vector<testing::FakeContact> people;
-    for (const char* name : {"Ann", "Ben", "Cy", "Di"}) {
-        people.push_back({outlook::olContact, name, name, {}, name[0] == 'C' ? " " : "1 Road"});
-    }
-    outlook->picks.push_back(
-        std::make_shared<testing::FakeFolder>(outlook, "Friends", outlook::olContactItem, people));
-    click(*window, "cmdPreview");
+    pickFolder(*window, {"Ann|1 Road", "Ben|1 Road", "Cy| ", "Di|1 Road"});
     auto* grid = get<FlexGrid>(*window, "MSFG1");
-    QCoreApplication::processEvents();
     const auto clickRow = [grid](int row, Qt::KeyboardModifiers keys = {}) {
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, keys,
                           grid->visualRect(grid->model()->index(row - 1, 1)).center());
@@ -70,14 +63,7 @@ TEST_F(BatchSelectionTest, RowsArePrintedTogetherOnlyWhileSelectedOnPurpose)
 {
     const auto window = open(testing::twoEntryFile());
     const auto load = [this, &window](const char* folder) {
-        std::vector<testing::FakeContact> people;
-        for (const char* name : {"Ann", "Ben", "Cy", "Di"}) {
-            people.push_back({outlook::olContact, name, name, {}, "1 Road"});
-        }
-        outlook->picks.push_back(
-            std::make_shared<testing::FakeFolder>(outlook, folder, outlook::olContactItem, people));
-        click(*window, "cmdPreview");
-        QCoreApplication::processEvents();
+        pickFolder(*window, {"Ann|1 Road", "Ben|1 Road", "Cy|1 Road", "Di|1 Road"}, folder);
     };
     load("Friends");
     auto* grid = get<FlexGrid>(*window, "MSFG1");

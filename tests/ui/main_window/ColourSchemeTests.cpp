@@ -92,10 +92,7 @@ TEST_F(ColourSchemeTest, EveryTextStandsOutFromItsBackgroundInDarkAndLightScheme
         SCOPED_TRACE(name);
         QApplication::setPalette(palette);
         const auto window = open(testing::twoEntryFile());
-        outlook->picks.push_back(std::make_shared<testing::FakeFolder>(
-            outlook, "Friends", outlook::olContactItem,
-            std::vector<testing::FakeContact>{{outlook::olContact, "Ann", "Ann", {}, "1 Road"}}));
-        click(*window, "cmdPreview");
+        pickFolder(*window, {"Ann|1 Road"});
         get<TextBox>(*window, "txtAddress")->setAddressText("Ann\r\n1 Road");
         QStringList measured;
         for (int page = 0; page < 3; ++page) {

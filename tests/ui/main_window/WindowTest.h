@@ -62,6 +62,21 @@ protected:
         QTest::mouseClick(get<QPushButton>(window, key), Qt::LeftButton);
     }
     static TabControl* tabs(const frmEnvelope& window) { return get<TabControl>(window, "SSTab1"); }
+    // Use Contact with no contact selected, the folder `folder` of `people` ("name|address")
+    // picked: the grid filled with them.
+    void pickFolder(const frmEnvelope& window, const QStringList& people,
+                    const char* folder = "Friends")
+    {
+        std::vector<FakeContact> contacts;
+        for (const QString& person : people) {
+            const QString name = person.section(u'|', 0, 0);
+            contacts.push_back({outlook::olContact, name, name, {}, person.section(u'|', 1)});
+        }
+        outlook->picks.push_back(
+            std::make_shared<FakeFolder>(outlook, folder, outlook::olContactItem, contacts));
+        click(window, "cmdPreview");
+        QCoreApplication::processEvents(); // the grid lays its rows out
+    }
 
     TempFiles files;
     ScriptedDialogs dialogs;

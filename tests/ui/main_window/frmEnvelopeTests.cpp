@@ -42,7 +42,6 @@ TEST_F(frmEnvelopeTest, StartUpSelectsTheSecondItemOfTheDefaultFileAndFillingSel
     ASSERT_TRUE(window->OpenFile(files.write("Other.txt", kExample)));
     window->FillCombo();
     const auto* combo = get<QComboBox>(*window, "cboAddress");
-    EXPECT_EQ(combo->count(), 2);
     EXPECT_EQ(combo->currentIndex(), -1);
     EXPECT_EQ(combo->currentText(), "cboAddress");
     EXPECT_EQ(text(*window, "txtReturn"), "");
@@ -158,20 +157,13 @@ TEST_F(frmEnvelopeTest, PrintSendsTheBoxesAndClosingQuitsWordOnlyWhenItWasStarte
 TEST_F(frmEnvelopeTest, ContactsFromAPickedFolderAreBrowsedIntoTheRecipientBox)
 {
     const auto window = open(kExample);
-    std::vector<testing::FakeContact> people;
-    for (const char* name : {"Ann", "Ben", "Cy"}) {
-        people.push_back({outlook::olContact, name, name, {}, "1 Road\r\nTown"});
-    }
-    outlook->picks.push_back(
-        std::make_shared<testing::FakeFolder>(outlook, "Friends", outlook::olContactItem, people));
-    click(*window, "cmdPreview");
+    pickFolder(*window, {"Ann|1 Road\r\nTown", "Ben|1 Road\r\nTown", "Cy|1 Road\r\nTown"});
     EXPECT_EQ(tabs(*window)->currentPage(), 1);
     EXPECT_EQ(caption(*window, "lblstatus(1)"), "3 Contacts from Friends");
     EXPECT_TRUE(get(*window, "cmdNext")->isVisible());
     EXPECT_FALSE(get(*window, "pbrContacts")->isVisible());
 
     auto* grid = get<FlexGrid>(*window, "MSFG1");
-    QCoreApplication::processEvents();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                       grid->visualRect(grid->model()->index(1, 1)).center());
     EXPECT_EQ(text(*window, "txtAddress"), "Ben\r\n1 Road\r\nTown");

@@ -125,8 +125,13 @@ TEST_F(CupsEndToEndTest, BothFeedsPrintOnTheDefaultPrinterAsTheyAre)
     EXPECT_EQ(sizes, (QList<QSizeF>{QSizeF(297, 684), QSizeF(297, 684)}));
 }
 
-TEST_F(CupsEndToEndTest, ARejectingOrUnknownPrinterIsReported)
+TEST_F(CupsEndToEndTest, ABatchIsOneJobOfOnePagePerEnvelopeOrOnePdfAndARejectingPrinterNone)
 {
+    for (const int orientation : {EnvelopeJob::kLeftClockwise, EnvelopeJob::kCenterLandscape}) {
+        const word::BatchDestination sent = printBatch(PrintTarget::defaultPrinter(), orientation);
+        EXPECT_EQ(std::pair(sent.savedAsFile, sent.name), std::pair(false, QString("EnvPDF")));
+    }
+    // A rejecting or unknown printer is reported; for a batch it is one error, and no job.
     EXPECT_EQ(m_spooler.availability(QStringLiteral("EnvPDF")), PrinterAvailability::Accepting);
     EXPECT_EQ(m_spooler.availability(QStringLiteral("NoSuchPrinter")),
               PrinterAvailability::Missing);
@@ -137,15 +142,6 @@ TEST_F(CupsEndToEndTest, ARejectingOrUnknownPrinterIsReported)
     const auto failure = m_spooler.submit(QStringLiteral("EnvReject"), QStringLiteral("/dev/null"),
                                           QStringLiteral("Envelope"), {});
     EXPECT_TRUE(failure && failure->notAcceptingJobs);
-}
-
-TEST_F(CupsEndToEndTest, ABatchIsOneJobOfOnePagePerEnvelopeForEitherFeedOrOnePdf)
-{
-    for (const int orientation : {EnvelopeJob::kLeftClockwise, EnvelopeJob::kCenterLandscape}) {
-        const word::BatchDestination sent = printBatch(PrintTarget::defaultPrinter(), orientation);
-        EXPECT_EQ(std::pair(sent.savedAsFile, sent.name), std::pair(false, QString("EnvPDF")));
-    }
-    // A refusing printer is one error, and no job.
     EXPECT_EQ(testing::errorNumber([this] {
                   static_cast<void>(
                       printBatch(PrintTarget::printer(QStringLiteral("EnvReject")), 4));
@@ -206,7 +202,7 @@ TEST_F(CupsEndToEndTest, TheChosenPrinterGetsADlEnvelopeInTheChosenFonts)
     const QStringList printed = out.entryList({QStringLiteral("*.pdf")});
     ASSERT_EQ(printed.size(), 1) << out.path().toStdString();
     const QString pdf = out.filePath(printed.front());
-    const QString info = test::pdfToolOutput(QStringLiteral("pdfinfo"), pdf).value_or(QString());
+    const QString info = test::pdfToolOutput(QStringLiteral("pdfinfo"), {pdf}).value_or(QString());
     const QRegularExpressionMatch page =
         QRegularExpression(QStringLiteral(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)")).match(info);
     ASSERT_TRUE(page.hasMatch() && info.contains(QStringLiteral("Pages:           1")))
@@ -218,7 +214,8 @@ TEST_F(CupsEndToEndTest, TheChosenPrinterGetsADlEnvelopeInTheChosenFonts)
     EXPECT_TRUE(text.contains(QStringLiteral("Henry Hall")) &&
                 text.contains(QStringLiteral("Mary Hart")))
         << text.toStdString();
-    const QString fonts = test::pdfToolOutput(QStringLiteral("pdffonts"), pdf).value_or(QString());
+    const QString fonts =
+        test::pdfToolOutput(QStringLiteral("pdffonts"), {pdf}).value_or(QString());
     EXPECT_TRUE(fonts.contains(QStringLiteral("LiberationSans-Bold")) &&
                 fonts.contains(QStringLiteral("LiberationMono-Italic")))
         << fonts.toStdString();

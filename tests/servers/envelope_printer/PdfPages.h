@@ -30,18 +30,13 @@ namespace addrell::test {
     return sizes;
 }
 
-// The text of a PDF, or of one of its pages (counted from 1), through pdftotext; nothing when
-// poppler-utils is not installed.
-[[nodiscard]] inline std::optional<QString> pdfText(const QString& fileName, int page = 0)
+// What a poppler-utils tool (pdfinfo, pdffonts, pdftotext) prints; nothing without the tool.
+[[nodiscard]] inline std::optional<QString> pdfToolOutput(const QString& tool,
+                                                          const QStringList& arguments)
 {
-    const QString program = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString program = QStandardPaths::findExecutable(tool);
     if (program.isEmpty()) {
         return std::nullopt;
-    }
-    QStringList arguments{QStringLiteral("-layout"), fileName, QStringLiteral("-")};
-    if (page > 0) {
-        arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
-                  << QString::number(page);
     }
     QProcess process;
     process.start(program, arguments);
@@ -49,18 +44,15 @@ namespace addrell::test {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// What a poppler-utils tool (pdfinfo, pdffonts) prints about a PDF; nothing without the tool.
-[[nodiscard]] inline std::optional<QString> pdfToolOutput(const QString& tool,
-                                                          const QString& fileName)
+// The text of a PDF, or of one of its pages (counted from 1).
+[[nodiscard]] inline std::optional<QString> pdfText(const QString& fileName, int page = 0)
 {
-    const QString program = QStandardPaths::findExecutable(tool);
-    if (program.isEmpty()) {
-        return std::nullopt;
+    QStringList arguments{QStringLiteral("-layout"), fileName, QStringLiteral("-")};
+    if (page > 0) {
+        arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
+                  << QString::number(page);
     }
-    QProcess process;
-    process.start(program, {fileName});
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return pdfToolOutput(QStringLiteral("pdftotext"), arguments);
 }
 
 } // namespace addrell::test

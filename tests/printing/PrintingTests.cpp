@@ -322,14 +322,6 @@ TEST_F(PrintingTest, ABatchFailureIsReportedOnceAndLeavesTheWindowAsItWas)
     EXPECT_EQ(log->calls.filter("Envelope.").size(), 3);
     EXPECT_EQ(selection.shown.mid(selection.shown.size() - 2),
               QStringList({"0/-1", "Contacts loaded"}));
-
-    // One selected row is the single envelope of the recipient box.
-    restart();
-    selection.selected = {3};
-    dialogs.setNextAnswer(MessageResult::Yes);
-    job.cmdPrint_Click();
-    EXPECT_EQ(log->calls.last(), QStringLiteral("Envelope.PrintOut"));
-    EXPECT_EQ(log->lastPrintOut[1].toString(), view.address);
 }
 
 TEST_F(PrintingTest, ShutdownQuitsOnlyAStartedInstanceAndIgnoresItsFailure)

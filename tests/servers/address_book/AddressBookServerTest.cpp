@@ -163,15 +163,6 @@ TEST(VCardFolderDialog, TakesCardFoldersAndFilesAndEntersOtherDirectories)
     EXPECT_EQ(VCardFolderDialog::choiceFor(kData + u"missing.vcf"_s), Choice::Ignore);
 }
 
-TEST(VCardFolderDialog, AcceptingTakesACardFolder)
-{
-    VCardFolderDialog dialog(nullptr, kData);
-    dialog.selectFile(kData + u"vdir"_s);
-    dialog.accept();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.chosenPath(), QDir::cleanPath(kData + u"vdir"_s));
-}
-
 TEST(FileDialogFolderChooser, StartsWhereAddressBooksLive)
 {
     testing::TempFiles temp;

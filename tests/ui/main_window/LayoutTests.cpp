@@ -1,7 +1,6 @@
 #include "WindowTest.h"
 #include "ui/main_window/layout/LayoutTable.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFontInfo>
@@ -168,14 +167,9 @@ TEST_F(LayoutTest, NoControlOverlapsAnotherAndAccessKeysAreUnique)
     }
 }
 
-// Colours sampled near a control's bottom-right corner, clear of its text and of what it holds.
+// The colours behind labels, text boxes and the grid: ColourSchemeTest.
 TEST_F(LayoutTest, PagesShowTheirColoursAndTheStampAndAreSavedAsScreenshots)
 {
-    const std::pair<const char*, const char*> samples[] = {{"lblstatus(0)", "#c0ffc0"},
-                                                           {"lblstatus(1)", "#c0ffc0"},
-                                                           {"txtReturn", "#c0ffff"},
-                                                           {"Frame4", "#ffffff"},
-                                                           {"txtAddress", "#c0ffff"}};
     QDir().mkpath(QStringLiteral(ADDRELL_SCREENSHOT_DIR));
     for (int page = 0; page < 3; ++page) {
         tabs(*window)->setCurrentPage(page);
@@ -184,16 +178,11 @@ TEST_F(LayoutTest, PagesShowTheirColoursAndTheStampAndAreSavedAsScreenshots)
         // Kept as build artefacts, for a look at the window.
         EXPECT_TRUE(shot.save(QStringLiteral(ADDRELL_SCREENSHOT_DIR "/page%1.png").arg(page)));
         EXPECT_EQ(QColor(shot.pixel(50, 100)).name(), "#ffffc0") << "between the buttons";
-        for (const auto& [key, colour] : samples) {
-            const QWidget* control = get(*window, key);
-            const QPoint at =
-                control->mapTo(window.get(), control->rect().bottomRight() - QPoint(3, 3));
-            EXPECT_TRUE(!control->isVisible() || QColor(shot.pixel(at)).name() == colour) << key;
-        }
+        // Near the frame's bottom-right corner, clear of what it holds.
+        const QWidget* frame = get(*window, "Frame4");
+        const QPoint at = frame->mapTo(window.get(), frame->rect().bottomRight() - QPoint(3, 3));
+        EXPECT_TRUE(!frame->isVisible() || QColor(shot.pixel(at)).name() == "#ffffff") << page;
     }
-    const auto* grid = get<QAbstractItemView>(*window, "MSFG1");
-    const QPoint cell = grid->visualRect(grid->model()->index(0, 1)).center();
-    EXPECT_EQ(QColor(grid->viewport()->grab().toImage().pixel(cell)).name(), "#c0ffff");
     EXPECT_EQ(get(*window, "lblstatus(0)")->palette().color(QPalette::WindowText).name(),
               "#0000ff");
     EXPECT_EQ(get(*window, "lblCurFolder")->palette().color(QPalette::WindowText).name(),

@@ -128,7 +128,6 @@ void FakeWordApplication::Quit(const Variant& SaveChanges, const Variant& Origin
 void FakeWordApplication::ActivePrinter(const QString& value)
 {
     m_log->record(QStringLiteral("Application.ActivePrinter = %1").arg(value));
-    m_activePrinter = value;
 }
 
 void FakeWordApplication::SetPrinterShift(float Right, float Down)

@@ -80,12 +80,11 @@ public:
     std::shared_ptr<word::Document> Add(const Variant& Template, const Variant& NewTemplate,
                                         const Variant& DocumentType,
                                         const Variant& Visible) override;
-    QString ActivePrinter() override { return m_activePrinter; }
+    QString ActivePrinter() override { return {}; } // the print job never reads it
     void ActivePrinter(const QString& value) override;
     void SetPrinterShift(float Right, float Down) override;
 
 private:
-    QString m_activePrinter;
     std::shared_ptr<WordLog> m_log;
     std::shared_ptr<FakeDocument> m_document;
 };

@@ -94,10 +94,7 @@ TEST_F(EnvelopeOptionsDialogTest, ListsThePrintersAndTheSizesInTheUsersUnit)
     EXPECT_EQ(items(printer),
               (QStringList{"Hall (not accepting jobs)", "Office (default)", "Save as PDF"}));
     EXPECT_EQ(printer->currentText(), "Office (default)");
-    const QStringList sizes = items(find<QComboBox>(*dialog, "size"));
-    EXPECT_EQ(sizes.size(), 14);
-    EXPECT_EQ(sizes.front(), "US #10 (4.125 x 9.5 in)");
-    EXPECT_EQ(sizes.back(), "Custom");
+    EXPECT_EQ(items(find<QComboBox>(*dialog, "size")).front(), "US #10 (4.125 x 9.5 in)");
     EXPECT_EQ(find<QComboBox>(*dialog, "size")->currentIndex(), 0);
     QDir().mkpath(QStringLiteral(ADDRELL_SCREENSHOT_DIR));
     // Kept as a build artefact, for a look at the dialog.
@@ -149,7 +146,6 @@ TEST_F(EnvelopeOptionsDialogTest, EveryChoiceChangesTheOptionsAndRestoreDefaults
     expected.setDeliveryFont(AddressFont("DejaVu Sans", 14));
     expected.setDeliveryPosition(QPointF(4 * 72, 2.5 * 72));
     expected.setPrinterShift(QPointF(0, -9));
-    EXPECT_EQ(dialog->options(), expected);
     press(*dialog, QDialogButtonBox::Ok);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->options(), expected);

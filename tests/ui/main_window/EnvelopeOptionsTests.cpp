@@ -62,7 +62,6 @@ TEST_F(EnvelopeOptionsTest, OkKeepsTheOptionsForPrintingAndTheNextStartCancelCha
 {
     printers = {{"Hall", "", false, true}, {"Office", "", true, true}};
     auto window = open(testing::twoEntryFile());
-    EXPECT_EQ(window->envelopeOptions(), EnvelopeOptions());
     EXPECT_TRUE(pressAltO(*window, QDialogButtonBox::Cancel,
                           [](EnvelopeOptionsDialog& dialog) { chooseSize(dialog, "DL"); }));
     EXPECT_EQ(window->envelopeOptions(), EnvelopeOptions());

@@ -37,8 +37,8 @@ QStringList record(const VCard& card)
         }
         fields << property.group() << property.name() << property.value()
                << property.components().join(u'|');
-        for (const QStringList& values : property.componentValues()) {
-            fields << values.join(u',');
+        for (const addrell::VCardProperty::Values& values : property.componentValues()) {
+            fields << QStringList(values.begin(), values.end()).join(u',');
         }
         for (const addrell::VCardProperty::Parameter& parameter : property.parameters()) {
             fields << parameter.name + u'=' + parameter.value;

@@ -128,11 +128,12 @@ QString VCardProperty::component(qsizetype index) const
     return index < parts.size() ? parts[index] : QString();
 }
 
-QList<QStringList> VCardProperty::componentValues() const
+std::vector<VCardProperty::Values> VCardProperty::componentValues() const
 {
     const QStringView raw(m_rawValue);
-    QList<QStringList> result;
-    QStringList values;
+    std::vector<Values> result;
+    result.reserve(8); // an ADR has seven
+    Values values;
     qsizetype start = 0;
     bool escaped = false;
     const auto endValue = [&](qsizetype end) {
@@ -150,12 +151,12 @@ QList<QStringList> VCardProperty::componentValues() const
             endValue(i);
         } else if (c == u';') {
             endValue(i);
-            result.append(std::move(values));
-            values = QStringList();
+            result.push_back(std::move(values));
+            values.clear();
         }
     }
     endValue(raw.size());
-    result.append(std::move(values));
+    result.push_back(std::move(values));
     return result;
 }
 

@@ -3,6 +3,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
+
+#include <vector>
 
 namespace addrell {
 
@@ -44,7 +47,12 @@ public:
     // The value split on unescaped `;` into components and each of them on unescaped `,` into
     // its values, escapes resolved: N and ADR, whose every component may hold several values.
     // An escaped `\,` stays a comma within its value.
-    [[nodiscard]] QList<QStringList> componentValues() const;
+    // The values of one component: nearly always one, held without a list of their own, so a
+    // card's structured values cost no allocation beyond their texts.
+    using Values = QVarLengthArray<QString, 1>;
+    // The value split on unescaped `;` into components and on unescaped `,` into values, each
+    // with its escapes resolved.
+    [[nodiscard]] std::vector<Values> componentValues() const;
 
 private:
     QString m_group;

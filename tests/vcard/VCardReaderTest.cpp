@@ -155,7 +155,7 @@ TEST(VCardPropertyParser, DecodesValues)
     }
     // Structured values: only an unescaped comma parts the values of a component.
     EXPECT_EQ(parsed(R"(ADR:;;a\,b,c\\,d;e\;f,;g\nh)").componentValues(),
-              (QList<QStringList>{
+              (std::vector<VCardProperty::Values>{
                   {u""_s}, {u""_s}, {u"a,b"_s, u"c\\"_s, u"d"_s}, {u"e;f"_s, u""_s}, {u"g\nh"_s}}));
 }
 

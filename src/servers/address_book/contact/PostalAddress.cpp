@@ -76,13 +76,13 @@ void appendLines(QStringList& lines, const QString& text)
 
 } // namespace
 
-PostalAddress::PostalAddress(const QList<QStringList>& components)
+PostalAddress::PostalAddress(const std::vector<VCardProperty::Values>& components)
 {
     const auto part = [&components](qsizetype index, QStringView separator) {
-        if (index >= components.size()) {
+        if (index >= static_cast<qsizetype>(components.size())) {
             return QString();
         }
-        const QStringList& values = components[index];
+        const VCardProperty::Values& values = components[static_cast<std::size_t>(index)];
         if (values.size() == 1) { // nearly always
             return values.front().trimmed();
         }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "vcard/VCardProperty.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 namespace addrell {
 
@@ -11,7 +15,7 @@ class PostalAddress {
 public:
     // The values of the ADR components in their order: post office box, extended address,
     // street, locality, region, postal code, country. Missing ones count as empty.
-    explicit PostalAddress(const QList<QStringList>& components);
+    explicit PostalAddress(const std::vector<VCardProperty::Values>& components);
 
     [[nodiscard]] bool isEmpty() const;
 

@@ -36,7 +36,7 @@ QString joinPresent(std::initializer_list<QStringView> parts, QStringView separa
 }
 
 // A name part that holds several values ("Philip,Paul") as the words of one.
-QString nameWords(const QStringList& values)
+QString nameWords(const VCardProperty::Values& values)
 {
     if (values.size() == 1) { // nearly always
         return values.front();
@@ -119,7 +119,7 @@ VCardContact::VCardContact(const VCard& card, QLocale::Territory home)
 {
     QStringList name;
     if (const auto n = card.property(u"N")) {
-        for (const QStringList& values : n->componentValues()) {
+        for (const VCardProperty::Values& values : n->componentValues()) {
             name.append(nameWords(values));
         }
     }

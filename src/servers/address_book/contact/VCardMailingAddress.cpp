@@ -34,7 +34,7 @@ QString labelParameter(const VCardProperty& address)
 
 // An ADR of a card with what every step below asks of it worked out once.
 struct Address {
-    Address() : postal(QList<QStringList>()) {} // only for the array's room
+    Address() : postal({}) {} // only for the array's room
     explicit Address(const VCardProperty& address)
         : property(&address), postal(address.componentValues()), kind(kindOf(address)),
           blank(postal.isEmpty() && labelParameter(address).isEmpty())
